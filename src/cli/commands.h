@@ -1,0 +1,13 @@
+#pragma once
+// Sub-commands of tessarin-cli. Each returns the process exit status:
+// 0 success, 1 a file or a demo failed, 2 a usage error.
+#include <string>
+#include <vector>
+
+namespace tsn::cli {
+
+using Args = std::vector<std::string>;
+
+int Info(const Args& args);
+
+}  // namespace tsn::cli

@@ -1,0 +1,35 @@
+// tessarin-cli: the engine without a window, for checking levels and demos in bulk.
+#include <cstdio>
+#include <string>
+
+#include "cli/commands.h"
+
+namespace {
+
+void PrintUsage(std::FILE* out) {
+    std::fputs(
+        "usage: tessarin-cli COMMAND [ARGS]\n"
+        "\n"
+        "commands:\n"
+        "  info FILE...      list the levels of level sets, .qv and .tsn files\n",
+        out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return 2;
+    }
+    const std::string command = argv[1];
+    const tsn::cli::Args args(argv + 2, argv + argc);
+    if (command == "info") return tsn::cli::Info(args);
+    if (command == "help" || command == "--help" || command == "-h") {
+        PrintUsage(stdout);
+        return 0;
+    }
+    std::fprintf(stderr, "tessarin-cli: unknown command '%s'\n", command.c_str());
+    PrintUsage(stderr);
+    return 2;
+}
