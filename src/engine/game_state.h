@@ -89,7 +89,7 @@ struct GameState {
     int16_t StepCount = 0;
     uint8_t DemoPlayback = 0;
     int16_t LoadingSavedGame = 0;
-    int16_t RedDiskShowCount = 0;
+    uint8_t RedDiskShowCount = 0;
 
     // ---- Murphy's private state ----
     uint8_t MurphyFalling = 0;

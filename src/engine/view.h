@@ -22,6 +22,12 @@ public:
     virtual void showRedDisks(int value) = 0;
     // The view follows MurphyScreenXPos / MurphyScreenYPos.
     virtual void followMurphy(const GameState& s) = 0;
+    // Level start: centre the view on Murphy, gliding there when `gradually`, else at once.
+    virtual void placeView(const GameState& s, bool gradually) = 0;
+    // The frame's work is done: the view takes its step toward Murphy.
+    virtual void frameDone(const GameState& s) = 0;
+    // The red-disk count shown by the Shift key has timed out.
+    virtual void hideRedDiskCount() = 0;
     // Lets the window system handle pending events (Murphy entering the exit).
     virtual void processEvents() = 0;
 };

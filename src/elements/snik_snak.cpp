@@ -1,0 +1,8 @@
+// Placeholder so the frame step links while this element family is being written.
+#include "elements/elements.h"
+
+namespace tsn {
+
+void subSnikSnakFrame(GameState&, int) {}
+
+}  // namespace tsn

@@ -1,0 +1,25 @@
+#pragma once
+// Level start: turns the level as loaded into a field the frame step can run.
+#include <cstdint>
+
+namespace tsn {
+
+struct GameState;
+
+// Rewrites level-file codes into their running forms (exploding cells, RAM and hardware
+// variants, special ports), starts the enemies and returns the number of Infotrons.
+int ConvertField(GameState& s);
+
+// MurphyPos = the first cell holding exactly Murphy (FieldUpper when there is none), and his
+// screen position with it.
+void FindMurphy(GameState& s);
+
+// Resets the game state of a run to its start values (everything level start resets).
+void ResetRunState(GameState& s);
+
+// Level start on the level already in the state (as a loader or a test left it): seed choice
+// for a fresh run, field conversion, Infotron count, run state reset, Murphy and the view.
+void StartLevelFromField(GameState& s);
+
+
+}  // namespace tsn
