@@ -1,0 +1,53 @@
+#include "engine/run.h"
+
+#include "engine/frame_step.h"
+#include "engine/game_state.h"
+#include "engine/level_start.h"
+
+namespace tsn {
+
+bool BeginRun(GameState& s) {
+    s.DemoBuffer.Reset();
+    s.DemoBufferLive = false;
+    s.GameRunning = 0;
+    s.StopRequested = 0;
+    StartLevelFromField(s);
+    s.LevelSolved = 0;
+    s.StepCount = 0;
+    s.SavedGameLoads = 0;
+    s.RedDiskState = 0;
+    s.MainLoopActive = 1;
+    return s.LevelLoaded;
+}
+
+bool RunOneFrame(GameState& s, int keyAction) {
+    TakeFrameInput(s, keyAction);
+    return RunFrameWork(s);
+}
+
+void EndRun(GameState& s) {
+    s.LastRunFrames = s.FrameCounter;
+    s.LastRunMilliseconds = static_cast<int32_t>(s.Frames() / 35 * 1000);
+    s.MainLoopActive = 0;
+}
+
+HeadlessResult RunHeadless(GameState& s, const ActionSource& actions, int64_t maxFrames,
+                           const std::function<void(const GameState&)>& afterFrame) {
+    HeadlessResult r;
+    bool ended = false;
+    int64_t frame = 0;
+    while (!ended && frame < maxFrames) {
+        const int action = s.DemoPlayback == 1 || !actions ? 0 : actions(frame);
+        ended = RunOneFrame(s, action);
+        ++frame;
+        if (afterFrame) afterFrame(s);
+    }
+    EndRun(s);
+    r.frames = s.Frames();
+    r.solved = s.LevelSolved == 1;
+    r.steps = s.StepCount;
+    r.stoppedAtLimit = !ended;
+    return r;
+}
+
+}  // namespace tsn

@@ -1,0 +1,40 @@
+#pragma once
+// A run of a level: its start, its frames and its end, without any waiting or window. The
+// windowed main loop and the headless runner are both built from these three steps.
+#include <cstdint>
+#include <functional>
+
+namespace tsn {
+
+struct GameState;
+
+// Start of a run: a fresh demo recorder, level start on the level already loaded into the
+// state (`StartLevelFromField`), then the counters every run starts from. Loading the level
+// file is the caller's business (it knows which file and which kind of run). Returns false
+// when no level is loaded; the run may still be played and ends by the end rule.
+bool BeginRun(GameState& s);
+
+// One frame of the run with the action of the keys (ignored during demo playback). Returns
+// true when the run ends after this frame.
+bool RunOneFrame(GameState& s, int keyAction);
+
+// After the last frame: the run's statistics (LastRunFrames, LastRunMilliseconds).
+void EndRun(GameState& s);
+
+// Where the actions of a headless run come from: called once per frame with the frame's
+// number (0 for the first frame); ignored during demo playback.
+using ActionSource = std::function<int(int64_t frame)>;
+
+struct HeadlessResult {
+    int64_t frames = 0;
+    bool solved = false;
+    int steps = 0;
+    bool stoppedAtLimit = false;
+};
+
+// Runs until the engine's own end rules stop it or `maxFrames` frames have run. `afterFrame`,
+// when given, sees the state after every frame (and its end handling).
+HeadlessResult RunHeadless(GameState& s, const ActionSource& actions, int64_t maxFrames,
+                           const std::function<void(const GameState&)>& afterFrame = {});
+
+}  // namespace tsn
