@@ -1,0 +1,93 @@
+#include "files/level_record.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "engine/demo_buffer.h"
+#include "engine/game_state.h"
+
+namespace tsn {
+
+bool IsValidLevelSize(int64_t width, int64_t height) {
+    return width >= 1 && height >= 1 && width * height + kLevelInfoSize <= kMaxRecordSize;
+}
+
+void CommitLevel(GameState& s, LoadedLevel&& level) {
+    const int cells = level.width * level.height;
+    const int record = cells + kLevelInfoSize;
+    if (static_cast<int>(level.bytes.size()) < record) level.bytes.resize(static_cast<size_t>(record), 0);
+
+    s.LevelBufferUpper = static_cast<int32_t>(level.bytes.size()) - 1;
+    s.SetGeometry(level.width, level.height);
+    s.LevelBytes = std::move(level.bytes);
+    std::copy_n(s.LevelBytes.begin(), cells, s.FieldBytes.begin());
+    uint16_t* field = s.PlayField16.cell0();
+    for (int i = 0; i < record; ++i) field[i] = s.LevelBytes[static_cast<size_t>(i)];
+    std::fill_n(s.LevelBytes.begin(), record, uint8_t{0});
+
+    s.Info = level.info;
+    s.GravityOn = level.info.gravity();
+    s.ZonksFrozen = level.info.frozenZonks();
+    s.DemoStartIndex = static_cast<int16_t>(record);
+    s.DemoReadIndex = record;
+    s.DemoRepeatCount = 0;
+    s.LevelHasDemo = level.hasDemo;
+    s.DemoLengthFrames =
+        level.hasDemo ? DemoFramesOf(s.LevelBytes.data() + record + 1,
+                                     s.LevelBytes.size() - static_cast<size_t>(record) - 1)
+                      : 0;
+    // A level without a demo has no signature either.
+    s.DemoHasSignature = level.hasDemo && level.hasSignature;
+    s.DemoSignature = s.DemoHasSignature ? level.signature : std::string();
+    s.NonStandardLevel = level.width != kStandardWidth || level.height != kStandardHeight;
+    s.LevelFromSet = level.fromSet;
+    s.LevelLoaded = true;
+}
+
+std::vector<uint8_t> FieldCodesForFile(const std::vector<uint8_t>& field) {
+    std::vector<uint8_t> out(field);
+    for (auto& b : out) {
+        if (b == 76) b = 25;
+        else if (b == 41) b = 40;
+    }
+    return out;
+}
+
+void RestoreEditorCodes(std::vector<uint8_t>& field) {
+    for (auto& b : field) {
+        if (b == 25) b = 76;
+        else if (b == 40) b = 41;
+    }
+}
+
+std::vector<uint8_t> BlankField(int width, int height) {
+    std::vector<uint8_t> field(static_cast<size_t>(width * height), 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (y == 0 || y == height - 1 || x == 0 || x == width - 1) {
+                field[static_cast<size_t>(y * width + x)] = 6;
+            }
+        }
+    }
+    auto put = [&](int i, uint8_t code) {
+        if (i >= 0 && i < width * height) field[static_cast<size_t>(i)] = code;
+    };
+    put(width + 1, 3);
+    put(height < 4 ? width + 2 : 2 * width + 1, 7);
+    return field;
+}
+
+LevelInfo NewLevelInfo(const std::string& title) {
+    LevelInfo info;
+    info.bytes[LevelInfo::kSaveMarkOffset] = LevelInfo::kSaveMarkPlain;
+    info.setTitle(title);
+    return info;
+}
+
+std::string NewLevelTitle(int n) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "-------Level %03d-------", n);
+    return buf;
+}
+
+}  // namespace tsn

@@ -1,0 +1,30 @@
+#pragma once
+// Level sets ("*.dat", "*.d??"): standard 60 × 24 level records of 1536 bytes laid end to end,
+// with no header and no count.
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "files/byte_source.h"
+#include "files/file_error.h"
+#include "files/level_record.h"
+
+namespace tsn {
+
+struct GameState;
+
+// Level n (1-based) starts at byte 1536·(n − 1). It can be read when at least one of its bytes
+// is in the file; a short last record reads as much as is present and the rest stays zero.
+FileResult<LoadedLevel> ParseLevelSetLevel(ByteSource& src, int n, const std::string& procedure);
+
+// Number of levels a set file lists: level 1 always, every further level only while its whole
+// info block lies inside the file.
+int LevelSetListCount(int64_t fileSize);
+
+// Reads level CurrentLevelNumber of a set into the current level (LoadedLevelNumber when
+// ForceFullRedraw is set) and seeds the random generator from the clock. On failure the
+// current level stays as it was and LevelLoaded is cleared.
+FileStatus ReadLevelSet(GameState& s, const std::string& path);
+FileStatus ReadLevelSet(GameState& s, std::span<const uint8_t> data);
+
+}  // namespace tsn

@@ -1,0 +1,80 @@
+#include "files/tsn_file.h"
+
+#include <limits>
+
+#include "engine/game_state.h"
+#include "engine/random.h"
+#include "files/safe_write.h"
+#include "files/saved_info.h"
+#include "files/tsn_header.h"
+
+namespace tsn {
+
+namespace {
+
+FileStatus ReadFrom(GameState& s, ByteSource& src) {
+    auto header = ParseTsnHeader(src, "ReadTSN", true);
+    if (!header) {
+        s.LevelLoaded = false;
+        return header.error();
+    }
+    auto level = ParseTsnLevel(src, *header, 1, "ReadTSN");
+    if (!level) {
+        s.LevelLoaded = false;
+        return level.error();
+    }
+    CommitLevel(s, std::move(*level));
+    if (s.DemoPlayback != 0) {
+        s.RandomSeed = s.Info.randomSeed();
+    } else {
+        RandomizeFromClock(s);
+        s.StartRandomSeed = s.RandomSeed;
+    }
+    return {};
+}
+
+}  // namespace
+
+FileStatus ReadTSN(GameState& s, const std::string& path) {
+    FileSource src;
+    if (!src.Open(path)) {
+        s.LevelLoaded = false;
+        return FileError{"ReadTSN", 1, "Cannot open " + path + ": " + src.LastError()};
+    }
+    return ReadFrom(s, src);
+}
+
+FileStatus ReadTSN(GameState& s, std::span<const uint8_t> data) {
+    MemorySource src(data);
+    return ReadFrom(s, src);
+}
+
+FileResult<SavedLevelBytes> BuildTSN(const GameState& s, bool clean, const SaveOptions& options) {
+    if (!IsValidLevelSize(s.FieldWidth, s.FieldHeight) ||
+        s.FieldBytes.size() != static_cast<size_t>(s.FieldWidth * s.FieldHeight)) {
+        return FileError{"SaveTSN", 0, "The current level has no valid size"};
+    }
+    SavedLevelBytes out;
+    out.info = InfoForSave(s);
+    std::vector<uint8_t> demo;
+    if (!clean) demo = BuildDemoPart(s, options, s.EditorActive);
+    const int64_t size = s.FieldWidth * s.FieldHeight + kLevelInfoSize + static_cast<int64_t>(demo.size());
+    if (size > std::numeric_limits<int32_t>::max()) {
+        return FileError{"SaveTSN", 0, "The demo is too long for a level container"};
+    }
+    out.bytes = TsnBytes(s.FieldWidth, s.FieldHeight, FieldCodesForFile(s.FieldBytes), out.info, demo);
+    return out;
+}
+
+FileStatus SaveTSN(GameState& s, const std::string& path, bool keepCurrentFile, bool clean,
+                   const SaveOptions& options) {
+    auto built = BuildTSN(s, clean, options);
+    if (!built) return built.error();
+    if (auto st = WriteFileSafely(path, built->bytes, "SaveTSN"); !st) return st;
+    s.Info = built->info;
+    RestoreEditorCodes(s.FieldBytes);
+    if (!keepCurrentFile) s.CurrentLevelFile = path;
+    return {};
+}
+
+}  // namespace tsn
