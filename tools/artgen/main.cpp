@@ -1,0 +1,79 @@
+// Writes the game's pictures into a data folder:
+//   tessarin-artgen DATA_DIR [CONTACT_SHEET.png]
+// DATA_DIR receives tsn32.bmp and Images/*.ico; the optional PNG shows every cell enlarged with
+// its number, for reviewing the art.
+#include <cstdio>
+#include <filesystem>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "artgen.h"
+
+namespace {
+
+bool WriteFile(const std::filesystem::path& path, const tsn::art::Bytes& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out) {
+        std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace tsn::art;
+    if (argc == 3 && std::string(argv[1]) == "--icons") {
+        // Review aid: the three icons at four times the size on a light and a dark ground.
+        Image page(3 * 136 + 4, 2 * 136 + 4, 0x2A2C33);
+        int i = 0;
+        for (LevelIcon icon : {LevelIcon::Played, LevelIcon::Skipped, LevelIcon::NotPlayed}) {
+            std::vector<uint8_t> alpha;
+            const Image pic = IconPicture(icon, alpha);
+            for (int row = 0; row < 2; ++row)
+                for (int y = 0; y < 128; ++y)
+                    for (int x = 0; x < 128; ++x) {
+                        const size_t k = size_t(y / 4) * 32 + size_t(x / 4);
+                        page.set(4 + i * 136 + x, 4 + row * 136 + y,
+                                 alpha[k] ? pic.pixels[k] : (row ? 0xF0F0F0 : 0x2A2C33));
+                    }
+            ++i;
+        }
+        return WriteFile(argv[2], EncodePng(page)) ? 0 : 1;
+    }
+    if (argc == 5 && std::string(argv[1]) == "--zoom") {
+        // Review aid: the sprites listed in argv[2] (comma separated) at four times the size.
+        const Image sheet = BuildSpriteSheet();
+        std::vector<int> list;
+        for (const char* p = argv[2]; *p;) {
+            list.push_back(std::atoi(p));
+            while (*p && *p != ',') ++p;
+            if (*p == ',') ++p;
+        }
+        const int perRow = std::atoi(argv[3]);
+        const int rows = (int(list.size()) + perRow - 1) / perRow;
+        Image page(perRow * 132 + 4, rows * 132 + 4, 0x2A2C33);
+        for (size_t i = 0; i < list.size(); ++i) {
+            Image cell(32, 32);
+            cell.blitPart(sheet, (list[i] % 16) * 32, (list[i] / 16) * 32, 32, 32, 0, 0);
+            page.blit(cell.scaled(4), 4 + int(i) % perRow * 132, 4 + int(i) / perRow * 132);
+        }
+        return WriteFile(argv[4], EncodePng(page)) ? 0 : 1;
+    }
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: %s DATA_DIR [CONTACT_SHEET.png]\n", argv[0]);
+        return 2;
+    }
+    const std::filesystem::path data = argv[1];
+    const Image sheet = BuildSpriteSheet();
+    bool ok = WriteFile(data / "tsn32.bmp", EncodeBmp24(sheet));
+    for (LevelIcon icon : {LevelIcon::Played, LevelIcon::Skipped, LevelIcon::NotPlayed})
+        ok = WriteFile(data / "Images" / IconFileName(icon), BuildIcon(icon)) && ok;
+    if (argc == 3) ok = WriteFile(argv[2], EncodePng(BuildContactSheet(sheet))) && ok;
+    return ok ? 0 : 1;
+}
