@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include "elements/elements.h"
+#include "elements/round_elements.h"
+#include "recording_view.h"
+#include "test_level.h"
+
+namespace tsn {
+namespace {
+
+using test::MakeLevel;
+using test::Step;
+using test::Steps;
+
+TEST(InfotronFall, FallsLikeAZonkAndSoundsWhenItLands) {
+    test::LevelOptions frozen;
+    frozen.frozenZonks = 2;  // Infotrons do not care
+    GameState s = MakeLevel({
+        "#####",
+        "##I##",
+        "##.##",
+        "##.##",
+        "##+##",
+        "#####",
+        "###M#",
+        "#####",
+    }, frozen);
+    test::RecordingView view;
+    test::RecordingSound sound;
+    s.view = &view;
+    s.sound = &sound;
+    auto& f = s.PlayField16;
+    const int w = s.FieldWidth;
+    const int p = w + 2;
+    Step(s);
+    EXPECT_EQ(f[p], 0x4104);
+    Step(s);
+    EXPECT_EQ(f[p], 0xFFFF);
+    EXPECT_EQ(f[p + w], 0x1004);
+    view.drawn.clear();
+    Step(s);
+    EXPECT_TRUE(view.saw({64, 32, 0}));
+    EXPECT_TRUE(view.saw({64, 36, 4}));
+    Steps(s, 4);
+    EXPECT_EQ(f[p], 0xFFFF);
+    Step(s);
+    EXPECT_EQ(f[p], 0);
+    Steps(s, 2);
+    EXPECT_EQ(f[p + w], 0x7004);
+    EXPECT_EQ(f[p + 2 * w], 0x9999);
+    Step(s);
+    EXPECT_EQ(f[p + 2 * w], 0x1104);  // falls on at once
+    Steps(s, 6);
+    EXPECT_EQ(sound.count(Sample::Zonk), 0);
+    Step(s);
+    EXPECT_EQ(f[p + 2 * w], 4);
+    EXPECT_EQ(sound.count(Sample::Zonk), 1);
+    EXPECT_EQ(sound.count(Sample::Infotron), 0);
+}
+
+TEST(InfotronRoll, OffARamChipAndWaitsInTheSideCellBeforeFalling) {
+    GameState s = MakeLevel({
+        "#######",
+        "##.I.##",
+        "##.R.##",
+        "##.#.##",
+        "##+#+##",
+        "#######",
+        "####M##",
+        "#######",
+    });
+    test::RecordingView view;
+    s.view = &view;
+    auto& f = s.PlayField16;
+    const int w = s.FieldWidth;
+    const int p = w + 3;
+    Step(s);
+    EXPECT_EQ(f[p], 0x5104);
+    EXPECT_TRUE(view.saw({96 - 4, 32, 200}));
+    Step(s);
+    EXPECT_EQ(f[p], 0xFFFF);
+    EXPECT_EQ(f[p - 1], 0x2204);
+    EXPECT_EQ(f[p + w - 1], 0x9999);  // a Zonk would leave 0xFFFF here
+    view.drawn.clear();
+    Step(s);
+    EXPECT_TRUE(view.saw({96 - 12, 32, 202}));
+    Steps(s, 5);
+    EXPECT_EQ(f[p], 0);
+    EXPECT_EQ(f[p - 1], 0x7004);  // stays in its cell as a landed Infotron
+    EXPECT_EQ(f[p + w - 1], 0x9999);
+    Step(s);
+    EXPECT_EQ(f[p - 1], 0xFFFF);
+    EXPECT_EQ(f[p + w - 1], 0x1104);
+    // Falls on through the next cell and lands on the base.
+    Steps(s, 7);
+    EXPECT_EQ(f[p + w - 1], 0x7004);
+    Steps(s, 9);
+    EXPECT_EQ(f[p + 2 * w - 1], 4);
+}
+
+TEST(InfotronRoll, RightRollNeedsAnEmptyCell) {
+    GameState s = MakeLevel({
+        "######",
+        "###Z##",
+        "#+I.##",
+        "##R.##",
+        "######",
+        "####M#",
+        "######",
+    });
+    const int w = s.FieldWidth;
+    const int p = 2 * w + 2;
+    s.PlayField16[p + 1] = 0x9999;
+    Step(s);
+    EXPECT_EQ(s.PlayField16[p], 4);
+    s.PlayField16[p + 1] = 0;
+    Step(s);
+    EXPECT_EQ(s.PlayField16[p], 0x6104);
+    EXPECT_EQ(s.PlayField16[p + 1], 0x8888);
+    Step(s);
+    EXPECT_EQ(s.PlayField16[p + 1], 0x3204);
+    EXPECT_EQ(s.PlayField16[p + w + 1], 0x9999);
+}
+
+void LandInfotron(GameState& s, int p) {
+    s.PlayField16[p - s.FieldWidth] = 0;
+    s.PlayField16[p] = 0x1704;
+    subInfotronFrame(s, p);
+}
+
+GameState Pit() {
+    return MakeLevel({
+        "#######",
+        "##...##",
+        "#+++++#",
+        "#######",
+        "#######",
+        "####M##",
+        "#######",
+    });
+}
+
+TEST(InfotronLanding, ExplodesEnemiesAndDisksAtOnce) {
+    for (uint16_t below : {uint16_t{20}, uint16_t{18}, uint16_t{8}, uint16_t{17},
+                           uint16_t{0x2011}, uint16_t{24}}) {
+        GameState s = Pit();
+        const int w = s.FieldWidth;
+        const int p = w + 3;
+        s.PlayField16[p + w] = below;
+        LandInfotron(s, p);
+        EXPECT_EQ(s.PlayField16[p + w], below == 24 ? 0x801F : 0x001F) << below;
+        EXPECT_EQ(s.PlayField16[p], below == 24 ? 0x801F : 0x001F) << below;
+    }
+}
+
+TEST(InfotronLanding, KillsMurphyWithoutTouchingHisNeighbours) {
+    GameState s = Pit();
+    const int w = s.FieldWidth;
+    const int p = w + 3;
+    s.PlayField16[p + w] = 3;
+    s.PlayField16[p + w - 1] = 8;
+    LandInfotron(s, p);
+    EXPECT_EQ(s.PlayField16[p + w], 0x001F);
+    EXPECT_EQ(s.MurphyKilled, 1);
+    EXPECT_EQ(s.LevelBytes[static_cast<size_t>(p + w - 1)], 13);  // the disk was caught, not emptied
+
+    GameState e = Pit();
+    e.PlayField16[p + w] = 3;
+    e.PlayField16[p + w - 1] = 24;
+    LandInfotron(e, p);
+    EXPECT_EQ(e.PlayField16[p + w], 0x001F);  // a normal explosion, not an Electron's
+
+    for (int state : {14, 15, 37, 38, 40, 41}) {
+        GameState r = Pit();
+        r.PlayField16[p + w] = static_cast<uint16_t>(state * 256 + 3);
+        LandInfotron(r, p);
+        EXPECT_EQ(r.PlayField16[p], 4) << state;
+        EXPECT_EQ(r.MurphyKilled, 0) << state;
+    }
+}
+
+TEST(InfotronLanding, EnemyMarkersAndOtherCellsJustStopIt) {
+    test::RecordingSound sound;
+    for (uint16_t below : {uint16_t{0x02BB}, uint16_t{0x04BB}, uint16_t{2}, uint16_t{0xFFFF}}) {
+        GameState s = Pit();
+        s.sound = &sound;
+        const int w = s.FieldWidth;
+        const int p = w + 3;
+        s.PlayField16[p + w] = below;
+        s.PlayField16[p + w - 1] = 0x1911;  // a Snik Snak that has just left to the left
+        LandInfotron(s, p);
+        EXPECT_EQ(s.PlayField16[p], 4) << below;
+        EXPECT_EQ(s.PlayField16[p + w], below) << below;
+        EXPECT_EQ(s.PlayField16[p + w - 1], 0x1911) << below;
+    }
+    EXPECT_EQ(sound.count(Sample::Zonk), 4);
+
+    // On a round element it rolls on as a Zonk does, left first.
+    GameState s = Pit();
+    const int w = s.FieldWidth;
+    const int p = w + 3;
+    s.PlayField16[p + w] = 1;
+    s.PlayField16[p + w - 1] = 0;
+    LandInfotron(s, p);
+    EXPECT_EQ(s.PlayField16[p], 0x5004);
+    EXPECT_EQ(s.PlayField16[p - 1], 0x8888);
+}
+
+TEST(InfotronVacated, SetsOnlyInfotronsRolling) {
+    GameState s = MakeLevel({
+        "######",
+        "##I.Z#",
+        "##RIR#",
+        "##R.+#",
+        "######",
+        "####M#",
+        "######",
+    });
+    auto& f = s.PlayField16;
+    const int w = s.FieldWidth;
+    const int c = 2 * w + 3;
+    // The Infotron in the middle falls away; the one above-left rolls right into the space.
+    Steps(s, 7);
+    EXPECT_EQ(f[c], 0xFFFF);
+    EXPECT_EQ(f[c - w - 1], 4);
+    Step(s);
+    EXPECT_EQ(f[c], 0);
+    EXPECT_EQ(f[c - w - 1], 0x6004);
+    EXPECT_EQ(f[c - w], 0x8888);
+    EXPECT_EQ(f[c - w + 1], 1);  // the Zonk above-right is left alone
+
+    // A Zonk above-left is not set rolling by an Infotron; an Infotron above-right is.
+    f[c - w - 1] = 1;
+    f[c - w] = 0;
+    f[c - w + 1] = 4;
+    subInfotronVacated(s, c);
+    EXPECT_EQ(f[c - w - 1], 1);
+    EXPECT_EQ(f[c - w + 1], 0x5004);
+    EXPECT_EQ(f[c - w], 0x8888);
+
+    // The cell above may be marked for a Zonk falling into it, not for an Infotron.
+    for (uint16_t above : {uint16_t{1}, uint16_t{4}}) {
+        f[c - w + 1] = 4;
+        f[c - w] = 0x9999;
+        f[c - 2 * w] = above;
+        subInfotronVacated(s, c);
+        EXPECT_EQ(f[c - w + 1], above == 1 ? 0x5004 : 4);
+    }
+}
+
+}  // namespace
+}  // namespace tsn

@@ -1,0 +1,575 @@
+#include <gtest/gtest.h>
+
+#include "elements/elements.h"
+#include "elements/round_elements.h"
+#include "recording_view.h"
+#include "test_level.h"
+
+namespace tsn {
+namespace {
+
+using test::MakeLevel;
+using test::Step;
+using test::Steps;
+
+// Murphy sits in a hardware pocket at the bottom so that nothing he does reaches the elements.
+const std::vector<std::string> kColumn = {
+    "######",
+    "##Z###",
+    "##.###",
+    "##.###",
+    "##+###",
+    "######",
+    "####M#",
+    "######",
+};
+
+TEST(ZonkFall, CellsAndFramesOfATwoCellFall) {
+    GameState s = MakeLevel(kColumn);
+    test::RecordingView view;
+    test::RecordingSound sound;
+    s.view = &view;
+    s.sound = &sound;
+    auto& f = s.PlayField16;
+    const int w = s.FieldWidth;
+    const int p = w + 2;
+
+    Step(s);
+    EXPECT_EQ(f[p], 0x4101);  // about to fall, in the frame it finds the hole
+    EXPECT_TRUE(view.drawn.empty());
+    Step(s);
+    EXPECT_EQ(f[p], 0xFFFF);  // moved into the lower cell without drawing
+    EXPECT_EQ(f[p + w], 0x1001);
+    EXPECT_TRUE(view.drawn.empty());
+
+    for (int k = 0; k < 8; ++k) {
+        view.drawn.clear();
+        Step(s);
+        // Sprite 0 over the upper cell and the Zonk 4 pixels further down each frame.
+        EXPECT_TRUE(view.saw({64, 32, 0})) << k;
+        EXPECT_TRUE(view.saw({64, 32 + 4 + 4 * k, 1})) << k;
+        // The upper cell is freed in the sixth falling frame.
+        EXPECT_EQ(f[p], k < 5 ? 0xFFFF : 0) << k;
+        EXPECT_EQ(f[p + w], k < 7 ? 0x1101 + 0x100 * k : 0x7001) << k;
+    }
+    // Arrived on empty space: keeps falling and reserves the cell below.
+    EXPECT_EQ(f[p + w], 0x7001);
+    EXPECT_EQ(f[p + 2 * w], 0x9999);
+    EXPECT_EQ(sound.count(Sample::Zonk), 0);
+
+    // The continued fall costs no extra frame: the first falling frame is drawn at once.
+    view.drawn.clear();
+    Step(s);
+    EXPECT_EQ(f[p + w], 0xFFFF);
+    EXPECT_EQ(f[p + 2 * w], 0x1101);
+    EXPECT_TRUE(view.saw({64, 68, 1}));
+
+    Steps(s, 6);
+    EXPECT_EQ(f[p + w], 0);
+    EXPECT_EQ(f[p + 2 * w], 0x1701);
+    Step(s);
+    EXPECT_EQ(f[p + 2 * w], 1);  // landed on the base
+    EXPECT_EQ(sound.count(Sample::Zonk), 1);
+    Steps(s, 5);
+    EXPECT_EQ(f[p + 2 * w], 1);
+}
+
+TEST(ZonkFall, MovingToALaterCellDoesNotRunItAgainInTheSameFrame) {
+    GameState s = MakeLevel(kColumn);
+    auto& f = s.PlayField16;
+    const int w = s.FieldWidth;
+    const int p = w + 2;
+    Steps(s, 2);
+    EXPECT_EQ(f[p + w], 0x1001);  // would be 0x1101 had the new cell been run as well
+    Steps(s, 9);
+    EXPECT_EQ(f[p + 2 * w], 0x1101);  // one falling frame, from the continued fall only
+
+    GameState r = MakeLevel({
+        "######",
+        "#+Z..#",
+        "#+R..#",
+        "######",
+        "###M##",
+        "######",
+    });
+    const int q = r.FieldWidth + 2;
+    Step(r);
+    EXPECT_EQ(r.PlayField16[q], 0x6101);
+    Step(r);
+    EXPECT_EQ(r.PlayField16[q], 0xFFFF);
+    EXPECT_EQ(r.PlayField16[q + 1], 0x3201);
+    EXPECT_EQ(r.PlayField16[q + r.FieldWidth + 1], 0xFFFF);
+}
+
+// A Zonk on the centre of a 3 x 2 neighbourhood, one frame.
+struct RollCase {
+    const char* top;
+    const char* bottom;
+    uint16_t zonk;
+    uint16_t left;
+    uint16_t right;
+};
+
+TEST(ZonkRoll, WhereAZonkAtRestGoes) {
+    const RollCase cases[] = {
+        {".Z.", ".Z.", 0x5101, 0x8888, 0},  // both sides open: left
+        {"+Z.", ".Z.", 0x6101, 2, 0x8888},  // left side taken
+        {".Z.", "+Z.", 0x6101, 0, 0x8888},  // below-left taken
+        {".Z.", "+Z+", 1, 0, 0},
+        {".Z.", ".R.", 0x5101, 0x8888, 0},  // RAM is round
+        {".Z.", ".I.", 0x5101, 0x8888, 0},
+        {".Z.", ".+.", 1, 0, 0},  // bases, walls and the exit are not
+        {".Z.", ".#.", 1, 0, 0},
+        {".Z.", ".E.", 1, 0, 0},
+        {".Z.", ".O.", 1, 0, 0},
+    };
+    for (const auto& c : cases) {
+        GameState s = MakeLevel({
+            "#####",
+            std::string("#") + c.top + "#",
+            std::string("#") + c.bottom + "#",
+            "#####",
+            "###M#",
+            "#####",
+        });
+        const int p = s.FieldWidth + 2;
+        Step(s);
+        EXPECT_EQ(s.PlayField16[p], c.zonk) << c.top << "/" << c.bottom;
+        EXPECT_EQ(s.PlayField16[p - 1], c.left) << c.top << "/" << c.bottom;
+        EXPECT_EQ(s.PlayField16[p + 1], c.right) << c.top << "/" << c.bottom;
+    }
+}
+
+TEST(ZonkRoll, CellsAndFramesOfARollLeft) {
+    GameState s = MakeLevel({
+        "#######",
+        "##.Z.##",
+        "##.R.##",
+        "##+#+##",
+        "#######",
+        "####M##",
+        "#######",
+    });
+    test::RecordingView view;
+    test::RecordingSound sound;
+    s.view = &view;
+    s.sound = &sound;
+    auto& f = s.PlayField16;
+    const int w = s.FieldWidth;
+    const int p = w + 3;
+    const int x = 96;
+    const int y = 32;
+
+    Step(s);
+    EXPECT_EQ(f[p], 0x5101);
+    EXPECT_EQ(f[p - 1], 0x8888);
+    EXPECT_TRUE(view.saw({x, y, 0}));
+    EXPECT_TRUE(view.saw({x - 4, y, 192}));
+    view.drawn.clear();
+    Step(s);
+    EXPECT_TRUE(view.saw({x - 8, y, 193}));
+    EXPECT_EQ(f[p], 0xFFFF);
+    EXPECT_EQ(f[p - 1], 0x2201);
+    EXPECT_EQ(f[p + w - 1], 0xFFFF);  // reserved for the fall that ends the roll
+
+    const uint16_t leaving[] = {0xFFFF, 0xAAAA, 0xAAAA, 0, 0, 0};
+    const int sprites[] = {194, 195, 196, 197, 198, 1};
+    for (int k = 0; k < 6; ++k) {
+        view.drawn.clear();
+        Step(s);
+        EXPECT_TRUE(view.saw({x, y, 0})) << k;
+        EXPECT_TRUE(view.saw({x - 12 - 4 * k, y, sprites[k]})) << k;
+        EXPECT_EQ(f[p], leaving[k]) << k;
+        EXPECT_EQ(f[p - 1], k < 5 ? 0x2301 + 0x100 * k : 0xFFFF) << k;
+    }
+    // The roll ends by moving into the reserved cell below.
+    EXPECT_EQ(f[p - 1], 0xFFFF);
+    EXPECT_EQ(f[p + w - 1], 0x1001);
+    Steps(s, 5);
+    EXPECT_EQ(f[p - 1], 0xFFFF);
+    Step(s);
+    EXPECT_EQ(f[p - 1], 0);
+    Steps(s, 2);
+    EXPECT_EQ(f[p + w - 1], 1);
+    EXPECT_EQ(sound.count(Sample::Zonk), 1);
+}
+
+TEST(ZonkRoll, FirstHalfWaitsUntilTheWayIsClear) {
+    GameState s = MakeLevel({
+        "#####",
+        "#.Z.#",
+        "#.R+#",
+        "#####",
+        "###M#",
+        "#####",
+    });
+    test::RecordingView view;
+    s.view = &view;
+    auto& f = s.PlayField16;
+    const int w = s.FieldWidth;
+    const int p = w + 2;
+    f[p + w - 1] = 0xAAAA;  // free for starting a roll, but not for moving on
+    Step(s);
+    EXPECT_EQ(f[p], 0x5101);
+    for (int k = 0; k < 3; ++k) {
+        view.drawn.clear();
+        Step(s);
+        EXPECT_EQ(f[p], 0x5101);
+        EXPECT_TRUE(view.saw({64 - 8, 32, 193}));  // the second frame again
+    }
+    f[p + w - 1] = 0;
+    Step(s);
+    EXPECT_EQ(f[p - 1], 0x2201);
+    EXPECT_EQ(f[p], 0xFFFF);
+}
+
+TEST(ZonkRoll, RightRollMayTakeACellMarkedForAZonkFallingIntoIt) {
+    const std::vector<std::string> map = {
+        "######",
+        "###Z##",
+        "#+X.##",
+        "##R.##",
+        "######",
+        "####M#",
+        "######",
+    };
+    for (char kind : {'Z', 'I'}) {
+        for (bool zonkAbove : {true, false}) {
+            auto m = map;
+            m[2][2] = kind;
+            if (!zonkAbove) m[1][3] = '#';
+            GameState s = MakeLevel(m);
+            const int w = s.FieldWidth;
+            const int p = 2 * w + 2;
+            s.PlayField16[p + 1] = 0x9999;
+            Step(s);
+            const bool rolls = kind == 'Z' && zonkAbove;  // Infotrons need an empty cell
+            const uint16_t code = kind == 'Z' ? 1 : 4;
+            EXPECT_EQ(s.PlayField16[p], rolls ? 0x6100 + code : code) << kind << zonkAbove;
+            EXPECT_EQ(s.PlayField16[p + 1], rolls ? 0x8888 : 0x9999) << kind << zonkAbove;
+        }
+    }
+}
+
+// Places a Zonk in its last falling frame at `p`, the cell above already freed, and runs it.
+void LandZonk(GameState& s, int p) {
+    s.PlayField16[p - s.FieldWidth] = 0;
+    s.PlayField16[p] = 0x1701;
+    subZonkFrame(s, p);
+}
+
+GameState Pit(const char* below) {
+    return MakeLevel({
+        "#######",
+        "##...##",
+        std::string("#") + below + "#",
+        "#######",
+        "#######",
+        "####M##",
+        "#######",
+    });
+}
+
+TEST(ZonkLanding, KillsSnikSnaksAndElectrons) {
+    GameState s = Pit("+O++.");
+    const int w = s.FieldWidth;
+    const int p = w + 3;
+    s.PlayField16[p + w] = 17;
+    LandZonk(s, p);
+    EXPECT_EQ(s.PlayField16[p + w], 0x001F);
+    EXPECT_EQ(s.PlayField16[p], 0x001F);
+    EXPECT_EQ(s.LevelBytes[static_cast<size_t>(p + w - 1)], 13);  // the disk beside chains
+
+    GameState e = Pit("+.++.");
+    e.PlayField16[p + w] = 0x2018;  // an Electron moving down
+    LandZonk(e, p);
+    EXPECT_EQ(e.PlayField16[p + w], 0x801F);
+    EXPECT_EQ(e.PlayField16[p + w - 1], 0x801F);
+}
+
+TEST(ZonkLanding, KillsMurphyAndEmptiesTheCellBelowLeftFirst) {
+    GameState s = Pit("+O++.");
+    const int w = s.FieldWidth;
+    const int p = w + 3;
+    s.PlayField16[p + w] = 3;
+    LandZonk(s, p);
+    EXPECT_EQ(s.PlayField16[p + w], 0x001F);
+    EXPECT_EQ(s.MurphyKilled, 1);
+    // The disk below-left was taken out before the blast, so it does not explode again.
+    EXPECT_EQ(s.PlayField16[p + w - 1], 0x001F);
+    EXPECT_EQ(s.LevelBytes[static_cast<size_t>(p + w - 1)], 0);
+    // The disk below-right was caught as usual.
+    GameState t = Pit("+.+O.");
+    t.PlayField16[p + w] = 3;
+    LandZonk(t, p);
+    EXPECT_EQ(t.LevelBytes[static_cast<size_t>(p + w + 1)], 13);
+
+    // An Electron below-left makes it an Electron's explosion.
+    GameState e = Pit("+.++.");
+    e.PlayField16[p + w - 1] = 24;
+    e.PlayField16[p + w] = 3;
+    LandZonk(e, p);
+    EXPECT_EQ(e.PlayField16[p + w], 0x801F);
+    EXPECT_EQ(e.PlayField16[p], 0x801F);
+    EXPECT_EQ(e.LevelBytes[static_cast<size_t>(p + w - 1)], 0);
+
+}
+
+TEST(ZonkLanding, RestsOnMurphyWhilePushingSideways) {
+    for (int state : {14, 15, 37, 38, 40, 41}) {
+        GameState s = Pit("+.++.");
+        const int w = s.FieldWidth;
+        const int p = w + 3;
+        s.PlayField16[p + w] = static_cast<uint16_t>(state * 256 + 3);
+        LandZonk(s, p);
+        EXPECT_EQ(s.PlayField16[p], 1) << state;
+        EXPECT_EQ(s.PlayField16[p + w], state * 256 + 3) << state;
+        EXPECT_EQ(s.MurphyKilled, 0) << state;
+    }
+    for (int state : {1, 2, 3, 36, 39, 42}) {
+        GameState s = Pit("+.++.");
+        const int p = s.FieldWidth + 3;
+        s.PlayField16[p + s.FieldWidth] = static_cast<uint16_t>(state * 256 + 3);
+        LandZonk(s, p);
+        EXPECT_EQ(s.MurphyKilled, 1) << state;
+    }
+}
+
+TEST(ZonkLanding, FindsTheEnemyThatHasJustLeftTheCellBelow) {
+    // A Snik Snak moving left: it is taken out of its cell and does not explode again.
+    GameState s = Pit("+...+");
+    const int w = s.FieldWidth;
+    const int p = w + 3;
+    s.PlayField16[p + w - 1] = 0x1911;
+    s.PlayField16[p + w] = 0x02BB;
+    LandZonk(s, p);
+    EXPECT_EQ(s.PlayField16[p + w], 0x001F);
+    EXPECT_EQ(s.PlayField16[p + w - 1], 0x001F);
+    EXPECT_EQ(s.LevelBytes[static_cast<size_t>(p + w - 1)], 0);
+
+    // An Electron moving right: the explosion is an Electron's.
+    GameState e = Pit("+...+");
+    e.PlayField16[p + w + 1] = 0x2918;
+    e.PlayField16[p + w] = 0x04BB;
+    LandZonk(e, p);
+    EXPECT_EQ(e.PlayField16[p + w], 0x801F);
+    EXPECT_EQ(e.PlayField16[p + w + 1], 0x801F);
+    EXPECT_EQ(e.LevelBytes[static_cast<size_t>(p + w + 1)], 0);
+}
+
+TEST(ZonkLanding, DisksAreNotHitAtOnce) {
+    test::RecordingSound sound;
+    for (const char* below : {"+.Y+.", "+.D+."}) {
+        GameState s = Pit(below);
+        s.sound = &sound;
+        const int w = s.FieldWidth;
+        const int p = w + 3;
+        const uint16_t disk = s.PlayField16[p + w];
+        LandZonk(s, p);
+        EXPECT_EQ(s.PlayField16[p], 1) << below;
+        EXPECT_EQ(s.PlayField16[p + w], disk) << below;
+        EXPECT_EQ(s.ExplosionInProgress, 0) << below;
+    }
+    EXPECT_EQ(sound.count(Sample::Zonk), 2);
+
+    // An orange disk explodes through its timer, a few frames after the Zonk lands on it.
+    GameState s = MakeLevel({
+        "#####",
+        "##Z##",
+        "##.##",
+        "##O##",
+        "##+##",
+        "#####",
+        "###M#",
+        "#####",
+    });
+    const int w = s.FieldWidth;
+    const int disk = 3 * w + 2;
+    Steps(s, 9);
+    EXPECT_EQ(s.PlayField16[disk - w], 0x1701);
+    Step(s);
+    EXPECT_EQ(s.PlayField16[disk - w], 1);
+    EXPECT_EQ(s.PlayField16[disk], 8);
+    EXPECT_EQ(s.LevelBytes[static_cast<size_t>(disk)], 5);  // counted once in the same frame
+    Steps(s, 4);
+    EXPECT_EQ(s.PlayField16[disk], 8);
+    Step(s);
+    EXPECT_EQ(s.PlayField16[disk], 0x001F);
+    EXPECT_EQ(s.PlayField16[disk - w], 0x001F);
+}
+
+TEST(ZonkLanding, RollsOnFromWhatItLandsOn) {
+    test::RecordingSound sound;
+    // Left open: the roll is set up but not started in the landing frame.
+    GameState a = Pit("..Z..");
+    a.sound = &sound;
+    const int w = a.FieldWidth;
+    const int p = w + 3;
+    LandZonk(a, p);
+    EXPECT_EQ(a.PlayField16[p], 0x5001);
+    EXPECT_EQ(a.PlayField16[p - 1], 0x8888);
+    EXPECT_EQ(sound.count(Sample::Zonk), 1);
+
+    // Left cell taken, below-left free: rolls right and takes its first frame at once.
+    GameState b = Pit("..Z..");
+    b.PlayField16[p - 1] = 2;
+    LandZonk(b, p);
+    EXPECT_EQ(b.PlayField16[p], 0x6101);
+    EXPECT_EQ(b.PlayField16[p + 1], 0x8888);
+
+    // Below-left taken: rolls right only into an empty cell, set up for the next frame.
+    GameState c = Pit(".+Z..");
+    LandZonk(c, p);
+    EXPECT_EQ(c.PlayField16[p], 0x6001);
+    EXPECT_EQ(c.PlayField16[p + 1], 0x8888);
+    GameState d = Pit(".+Z..");
+    d.PlayField16[p + 1] = 0x9999;
+    d.PlayField16[p + 1 - w] = 1;
+    LandZonk(d, p);
+    EXPECT_EQ(d.PlayField16[p], 1);
+    EXPECT_EQ(d.PlayField16[p + 1], 0x9999);
+}
+
+TEST(ZonkVacated, AZonkLeavingLetsTheZonkAboveBesideRollIn) {
+    GameState s = MakeLevel({
+        "######",
+        "##Z.##",
+        "##ZZ##",
+        "##+.##",
+        "######",
+        "####M#",
+        "######",
+    });
+    auto& f = s.PlayField16;
+    const int w = s.FieldWidth;
+    const int top = w + 2;
+    const int c = 2 * w + 3;
+    Steps(s, 7);
+    EXPECT_EQ(f[top], 1);
+    EXPECT_EQ(f[c], 0xFFFF);
+    Step(s);  // sixth falling frame: the cell is freed and the Zonk above-left is set rolling
+    EXPECT_EQ(f[c], 0);
+    EXPECT_EQ(f[top], 0x6001);
+    EXPECT_EQ(f[top + 1], 0x8888);
+    Step(s);
+    EXPECT_EQ(f[top], 0x6101);
+    Step(s);
+    EXPECT_EQ(f[top], 0xFFFF);
+    EXPECT_EQ(f[top + 1], 0x3201);
+    EXPECT_EQ(f[c], 0xFFFF);  // reserved for its fall
+}
+
+TEST(ZonkVacated, OnlyZonksAndOnlyIntoFreeSpace) {
+    GameState s = MakeLevel({
+        "######",
+        "#ZI.I#",
+        "#RZ.R#",
+        "#.RZ+#",
+        "######",
+        "####M#",
+        "######",
+    });
+    auto& f = s.PlayField16;
+    const int w = s.FieldWidth;
+    const int c = 2 * w + 3;
+    f[c] = 0x0001;  // stand-in for the Zonk that has just left
+    subZonkVacated(s, c);
+    EXPECT_EQ(f[c], 0);
+    EXPECT_EQ(f[c - w], 0);  // the Infotron above-left is not set rolling, nor the one right
+    EXPECT_EQ(f[c - w - 1], 4);
+    EXPECT_EQ(f[c - w + 1], 4);
+
+    f[c] = 0x051F;
+    subZonkVacated(s, c);
+    EXPECT_EQ(f[c], 0x051F);  // an explosion is never cleared
+
+    // Above-left first, then above-right; the cell above must be free.
+    f[c - w - 1] = 1;
+    f[c - w + 1] = 1;
+    f[c - w] = 2;
+    subZonkVacated(s, c);
+    EXPECT_EQ(f[c - w - 1], 1);
+    f[c - w] = 0;
+    subZonkVacated(s, c);
+    EXPECT_EQ(f[c - w - 1], 0x6001);
+    EXPECT_EQ(f[c - w + 1], 1);
+    EXPECT_EQ(f[c - w], 0x8888);
+    f[c - w - 1] = 1;
+    f[c - w] = 0;
+    f[c - 1] = 2;  // nothing round to roll off on the left
+    subZonkVacated(s, c);
+    EXPECT_EQ(f[c - w + 1], 0x5001);
+
+    // A cell marked for an Infotron falling into it counts as free, not one for a Zonk.
+    for (uint16_t above : {uint16_t{4}, uint16_t{1}}) {
+        f[c - w - 1] = 1;
+        f[c - w + 1] = 2;
+        f[c - 1] = 1;
+        f[c - w] = 0x9999;
+        f[c - 2 * w] = above;
+        subZonkVacated(s, c);
+        EXPECT_EQ(f[c - w - 1], above == 4 ? 0x6001 : 1);
+        EXPECT_EQ(f[c - w], above == 4 ? 0x8888 : 0x9999);
+    }
+}
+
+TEST(FrozenZonks, StayAtRestButFinishAMoveUnderWay) {
+    test::LevelOptions frozen;
+    frozen.frozenZonks = 2;
+    GameState s = MakeLevel(kColumn, frozen);
+    const int w = s.FieldWidth;
+    const int p = w + 2;
+    Steps(s, 10);
+    EXPECT_EQ(s.PlayField16[p], 1);
+
+    // Falling: completes its cell and stays, although there is room below.
+    s.PlayField16[p] = 0xFFFF;
+    s.PlayField16[p + w] = 0x1301;
+    Steps(s, 4);
+    EXPECT_EQ(s.PlayField16[p + w], 0x1701);
+    Step(s);
+    EXPECT_EQ(s.PlayField16[p + w], 1);
+    EXPECT_EQ(s.PlayField16[p], 0);
+    EXPECT_EQ(s.PlayField16[p + 2 * w], 0);
+    Steps(s, 10);
+    EXPECT_EQ(s.PlayField16[p + w], 1);
+
+    // The waiting states stay as they are.
+    for (uint16_t v : {uint16_t{0x4101}, uint16_t{0x5101}, uint16_t{0x6101}, uint16_t{0x7001}}) {
+        s.PlayField16[p + w] = v;
+        Steps(s, 3);
+        EXPECT_EQ(s.PlayField16[p + w], v);
+    }
+}
+
+TEST(FrozenZonks, ARollUnderWayEndsWithTheFallIntoTheCellBelow) {
+    test::LevelOptions frozen;
+    frozen.frozenZonks = 2;
+    GameState s = MakeLevel({
+        "#######",
+        "##...##",
+        "##.R.##",
+        "##...##",
+        "#######",
+        "####M##",
+        "#######",
+    }, frozen);
+    auto& f = s.PlayField16;
+    const int w = s.FieldWidth;
+    const int p = w + 2;  // rolled left off the RAM chip, came from p + 1
+    f[p] = 0x2301;
+    f[p + 1] = 0xFFFF;
+    f[p + w] = 0xFFFF;
+    Steps(s, 5);
+    EXPECT_EQ(f[p], 0xFFFF);
+    EXPECT_EQ(f[p + 1], 0);
+    EXPECT_EQ(f[p + w], 0x1001);
+    Steps(s, 8);
+    EXPECT_EQ(f[p + w], 1);  // arrived; stays although the cell below is empty
+    EXPECT_EQ(f[p + 2 * w], 0);
+    Steps(s, 8);
+    EXPECT_EQ(f[p + w], 1);
+}
+
+}  // namespace
+}  // namespace tsn
