@@ -9,5 +9,7 @@ namespace tsn::cli {
 using Args = std::vector<std::string>;
 
 int Info(const Args& args);
+int Verify(const Args& args);
+int Trace(const Args& args);
 
 }  // namespace tsn::cli

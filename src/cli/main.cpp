@@ -11,7 +11,12 @@ void PrintUsage(std::FILE* out) {
         "usage: tessarin-cli COMMAND [ARGS]\n"
         "\n"
         "commands:\n"
-        "  info FILE...      list the levels of level sets, .qv and .tsn files\n",
+        "  info FILE...      list the levels of level sets, .qv and .tsn files\n"
+        "  verify PATH... [--csv FILE] [--jobs N]\n"
+        "                    replay the demo of every .qv and .tsn file found and report\n"
+        "                    which ones solve their level\n"
+        "  trace FILE [--level N] [--demo | --actions DIGITS [--seed S]] [--frames MAX]\n"
+        "                    print the engine state after every frame of a run\n",
         out);
 }
 
@@ -25,6 +30,8 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     const tsn::cli::Args args(argv + 2, argv + argc);
     if (command == "info") return tsn::cli::Info(args);
+    if (command == "verify") return tsn::cli::Verify(args);
+    if (command == "trace") return tsn::cli::Trace(args);
     if (command == "help" || command == "--help" || command == "-h") {
         PrintUsage(stdout);
         return 0;
