@@ -2,6 +2,7 @@
 
 #include "engine/game_state.h"
 #include "engine/run.h"
+#include "files/load_demo_file.h"
 #include "files/read_level.h"
 
 namespace tsn {

@@ -3,6 +3,7 @@
 #include "engine/element_codes.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
+#include "files/read_level.h"
 
 namespace tsn {
 
@@ -71,5 +72,13 @@ void StartLoadedLevel(GameState& s) {
 }  // namespace
 
 void StartLevelFromField(GameState& s) { StartLoadedLevel(s); }
+
+bool subFetchAndInitLevel(GameState& s) {
+    // Every run starts from the stored level, not from what an earlier run left in memory.
+    if (s.LoadingSavedGame == 0) (void)ReadLevel(s, "");
+    if (!s.LevelLoaded) return false;
+    StartLoadedLevel(s);
+    return true;
+}
 
 }  // namespace tsn
