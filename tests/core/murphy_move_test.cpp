@@ -53,7 +53,7 @@ TEST(MurphyMove, EatingBasesAndInfotrons) {
     GameState s = MakeLevel({
         "######",
         "#M+I.#",
-        "#I...#",
+        "#I.#.#",
         "######",
     });
     ASSERT_EQ(s.InfotronsNeeded, 2);
