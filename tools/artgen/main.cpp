@@ -28,6 +28,34 @@ bool WriteFile(const std::filesystem::path& path, const tsn::art::Bytes& bytes) 
 
 int main(int argc, char** argv) {
     using namespace tsn::art;
+    if (argc == 4 && std::string(argv[1]) == "--scene") {
+        // Review aid: a small made-up level drawn from the sheet at natural size and at 3x.
+        static const char* rows[] = {
+            "6666666666666666666666",
+            "6222202244412222222V26",
+            "621102222JK2222H222W26",
+            "6222200300222222A22226",
+            "6222:0555555000<000226",
+            "62444022222200000I0226",
+            "62222022C2222292228226",
+            "6200000000222222222E26",
+            "62222022222222211102G6",
+            "6;2222D2222B222F24L276",
+            "6666666666666666666666",
+        };
+        // Letters stand for codes above 9: : = 10, ; = 11 and so on from '0'.
+        const Image sheet = BuildSpriteSheet();
+        const int w = 22, h = 11;
+        Image scene(w * 32, h * 32);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const int code = rows[y][x] - '0';
+                Image cell(32, 32);
+                cell.blitPart(sheet, (code % 16) * 32, (code / 16) * 32, 32, 32, 0, 0);
+                scene.blit(cell, x * 32, y * 32);
+            }
+        return WriteFile(argv[2], EncodePng(scene)) && WriteFile(argv[3], EncodePng(scene.scaled(3))) ? 0 : 1;
+    }
     if (argc == 3 && std::string(argv[1]) == "--icons") {
         // Review aid: the three icons at four times the size on a light and a dark ground.
         Image page(3 * 136 + 4, 2 * 136 + 4, 0x2A2C33);

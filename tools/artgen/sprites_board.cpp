@@ -13,16 +13,16 @@ void Trace(Image& img, int ox, int oy, std::initializer_list<int> pts) {
     const int* p = pts.begin();
     const size_t n = pts.size() / 2;
     for (size_t i = 0; i + 1 < n; ++i) {
-        DrawLine(img, ox + p[2 * i], oy + p[2 * i + 1] + 1, ox + p[2 * i + 2], oy + p[2 * i + 3] + 1, pal::Leaf[1]);
+        DrawLine(img, ox + p[2 * i], oy + p[2 * i + 1] + 1, ox + p[2 * i + 2], oy + p[2 * i + 3] + 1, pal::Leaf[0]);
     }
     for (size_t i = 0; i + 1 < n; ++i)
-        DrawLine(img, ox + p[2 * i], oy + p[2 * i + 1], ox + p[2 * i + 2], oy + p[2 * i + 3], pal::Leaf[5]);
+        DrawLine(img, ox + p[2 * i], oy + p[2 * i + 1], ox + p[2 * i + 2], oy + p[2 * i + 3], pal::Leaf[4]);
 }
 
 void Pad(Image& img, int x, int y) {
-    img.fillRect(x - 1, y - 1, 3, 3, pal::Gold[3]);
+    img.fillRect(x - 1, y - 1, 3, 3, pal::Gold[2]);
     img.set(x - 1, y - 1, pal::Gold[4]);
-    img.set(x, y, pal::Gold[1]);
+    img.set(x, y, pal::Gold[0]);
 }
 
 // A raised steel plate filling the whole cell, with four rivets.
@@ -88,12 +88,12 @@ void PaintBaseTile(Image& img, int ox, int oy, int seed) {
     for (int y = 0; y < kCell; ++y)
         for (int x = 0; x < kCell; ++x) {
             const double h = Hash01(x, y, seed);
-            img.set(ox + x, oy + y, h < 0.16 ? pal::Leaf[2] : (h > 0.93 ? pal::Leaf[4] : pal::Leaf[3]));
+            img.set(ox + x, oy + y, h < 0.16 ? pal::Leaf[1] : (h > 0.93 ? pal::Leaf[3] : pal::Leaf[2]));
         }
-    img.fillRect(ox, oy, kCell, 1, pal::Leaf[4]);
-    img.fillRect(ox, oy, 1, kCell, pal::Leaf[4]);
-    img.fillRect(ox, oy + kCell - 1, kCell, 1, pal::Leaf[1]);
-    img.fillRect(ox + kCell - 1, oy, 1, kCell, pal::Leaf[1]);
+    img.fillRect(ox, oy, kCell, 1, pal::Leaf[3]);
+    img.fillRect(ox, oy, 1, kCell, pal::Leaf[3]);
+    img.fillRect(ox, oy + kCell - 1, kCell, 1, pal::Leaf[0]);
+    img.fillRect(ox + kCell - 1, oy, 1, kCell, pal::Leaf[0]);
     Trace(img, ox, oy, {4, 8, 13, 8, 18, 13, 27, 13});
     Trace(img, ox, oy, {8, 16, 8, 23, 12, 27});
     Trace(img, ox, oy, {15, 21, 26, 21});
@@ -122,7 +122,7 @@ Image BugDormant() {
     img.set(24, 25, pal::Leaf[0]);
     img.set(19, 28, pal::Leaf[0]);
     img.set(24, 28, pal::Leaf[0]);
-    img.set(21, 26, pal::Leaf[2]);
+    img.set(21, 26, pal::Leaf[3]);
     return img;
 }
 

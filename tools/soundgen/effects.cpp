@@ -127,7 +127,7 @@ std::vector<int16_t> Base() {
         const double s = double(i) / kRate;
         const double k = 0.08 + 0.3 * Decay(s, 0.02);
         const double crunch = lp.run(noise.next(), k) * (Noise(uint32_t(i / 300)).next() > -0.3 ? 1.0 : 0.4);
-        const double blip = Sine(320 * s - 40 * s * s * 100) * Decay(s, 0.02) * 0.4;
+        const double blip = Sine(320 * s - 2000 * s * s) * Decay(s, 0.02) * 0.4;  // 320 Hz falling
         t.add(long(i), (crunch * 1.6 + blip) * (s < 0.003 ? s / 0.003 : 1.0) * Decay(s, 0.035));
     }
     return ToPcm(t.data(), kEffectPeak, kFade);
