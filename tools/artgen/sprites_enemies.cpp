@@ -19,7 +19,7 @@ Image Shears(double turns, double jaw, double lunge) {
                    const double ru = hu - side * 4.6, rv = hv - 6.2;
                    const double r2 = ru * ru + rv * rv;
                    if (r2 <= 3.6 * 3.6 && r2 >= 1.5 * 1.5) {
-                       c = pal::Crimson.shade(0.75 - (q.dx + q.dy) * 0.03, q.px, q.py);
+                       c = pal::Crimson.shade(0.62 - (q.dx + q.dy) * 0.012, q.px, q.py);
                        return true;
                    }
                }
@@ -99,31 +99,35 @@ Image Electron(int frame) {
 }
 
 Image Explosion(int frame) {
-    static const double radius[7] = {7, 11, 14, 15.5, 15.5, 14.5, 13};
-    static const double heat[7] = {1.0, 0.97, 0.88, 0.72, 0.52, 0.36, 0.22};
+    static const double radius[7] = {7, 11, 14, 15.5, 15.5, 15, 14};
+    static const double heat[7] = {1.0, 0.97, 0.88, 0.74, 0.58, 0.44, 0.3};
     Image img(kCell, kCell, pal::kSpace);
     const double r = radius[frame], h = heat[frame];
     for (int y = 0; y < kCell; ++y)
         for (int x = 0; x < kCell; ++x) {
             const double dx = x + 0.5 - 16, dy = y + 0.5 - 16;
             const double n = Hash01(x / 3 + frame * 7, y / 3, 61) * 0.6 + Hash01(x, y, 62 + frame) * 0.4;
-            const double d = std::sqrt(dx * dx + dy * dy) / r + (n - 0.5) * 0.45;
+            const double d = std::sqrt(dx * dx + dy * dy) / r + (n - 0.5) * 0.5;
             if (d >= 1) continue;
-            const double t = h * (1.15 - d * d) + (n - 0.5) * 0.2;
-            if (frame >= 4 && t < 0.3) {
-                // Smoke, thinning out towards the end.
-                if (Hash01(x, y, 70 + frame) < 0.25 + (frame - 4) * 0.22) continue;
-                img.set(x, y, pal::Stone[t < 0.15 ? 1 : 2]);
+            double t = h * (1.2 - d * d) + (n - 0.5) * 0.3;
+            // Late in the blast the fire breaks into patches inside a cloud of smoke.
+            static const double patchy[7] = {0, 0, 0, 0.2, 0.5, 0.72, 0.9};
+            const bool smoke = frame >= 3 && (t < 0.3 || n < patchy[frame]);
+            if (smoke) {
+                if (Hash01(x, y, 70 + frame) < 0.2 + (frame - 3) * 0.17) continue;
+                img.set(x, y, pal::Stone[n > 0.6 ? 3 : (n > 0.35 ? 2 : 1)]);
                 continue;
             }
+            if (frame >= 3) t += (n - patchy[frame]) * 0.8;
             img.set(x, y, pal::Fire.shade(t, x, y));
         }
-    if (frame >= 3)  // flying embers
-        for (int i = 0; i < 6; ++i) {
+    if (frame >= 2)  // flying embers
+        for (int i = 0; i < 7; ++i) {
             const double a = Hash01(i, 1, 63);
-            const double rr = 9 + frame * 2.0 + Hash01(i, 2, 63) * 3;
+            const double rr = 8 + frame * 2.0 + Hash01(i, 2, 63) * 3;
             const int ex = int(std::floor(16 + rr * CosTurns(a))), ey = int(std::floor(16 + rr * SinTurns(a)));
-            img.set(ex, ey, pal::Fire[frame < 5 ? 5 : 4]);
+            img.set(ex, ey, pal::Fire[frame < 5 ? 6 : 4]);
+            if (frame < 5) img.set(ex + 1, ey, pal::Fire[4]);
         }
     return img;
 }
