@@ -1,0 +1,32 @@
+#pragma once
+// The entries of the level list of a file, for the main window to show.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "files/file_error.h"
+#include "files/level_info.h"
+
+namespace tsn {
+
+struct LevelListEntry {
+    int number = 0;      // 1-based level number
+    std::string text;    // "001" + three blanks + the 23-character title
+    uint8_t progress = 0;  // 0 not played, 1 solved, 2 skipped
+    LevelInfo info;
+};
+
+// "#000"-style number, three blanks, then the title.
+std::string LevelListText(int number, const LevelInfo& info);
+
+// The levels of a file: one entry for a "*.qv" file; for a level set ("*.d??") level 1 and
+// then every further level whose whole info block lies inside the file; for a "*.tsn"
+// container every level of the directory up to the first whose info block cannot be read. Any
+// other name gives no entries. `progress` holds the state of each level by position (levels
+// past its end are "not played"). A missing file, or a container that cannot be opened, is an
+// error ("The File " + name + " was not found. sub FillLevelList" for a missing file).
+FileResult<std::vector<LevelListEntry>> LevelListEntries(const std::string& path,
+                                                         std::span<const uint8_t> progress = {});
+
+}  // namespace tsn
