@@ -16,10 +16,12 @@ void subZonkFrame(GameState& s, int cell);
 void subInfotronFrame(GameState& s, int cell);
 // orange_disk.cpp
 void subOrangeDiskFrame(GameState& s, int cell);
-// snik_snak.cpp
+// snik_snak.cpp and electron.cpp. The Draw procedures draw the enemy in its current state and
+// change nothing (the field renderer uses them; frozen enemies are drawn too).
 void subSnikSnakFrame(GameState& s, int cell);
-// electron.cpp
+void subSnikSnakDraw(GameState& s, int cell);
 void subElectronFrame(GameState& s, int cell);
+void subElectronDraw(GameState& s, int cell);
 // bug_terminal.cpp
 void subBugFrame(GameState& s, int cell);
 void subTerminalFrame(GameState& s, int cell);
