@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "artgen.h"
+#include "sprites.h"
 #include "data_files.h"
 
 namespace tsn {
@@ -41,6 +42,27 @@ TEST(Regenerate, ContactSheetShowsEveryCellEnlarged) {
     // The PNG's chunks carry valid checksums (IHDR is the first chunk).
     const uint32_t ihdrCrc = uint32_t(png[29]) << 24 | uint32_t(png[30]) << 16 | uint32_t(png[31]) << 8 | png[32];
     EXPECT_EQ(art::Crc32(png.data() + 12, 17), ihdrCrc);
+}
+
+}  // namespace
+}  // namespace tsn
+
+namespace tsn {
+namespace {
+
+TEST(Regenerate, RollingPicturesCloseTheCircleOnTheRestingPicture) {
+    // Rolling left shows 192..198 and then the Zonk at rest (1); rolling right the same
+    // backwards. Seven pictures of an eighth of a quarter turn each: the eighth step is a
+    // quarter turn, which must look exactly like the resting boulder again (same for 200..206
+    // and the Infotron).
+    art::Image rest(32, 32), turned(32, 32);
+    art::PaintZonk(rest, 16, 16, 0);
+    art::PaintZonk(turned, 16, 16, -0.25);
+    EXPECT_EQ(rest.pixels, turned.pixels);
+    art::Image restI(32, 32), turnedI(32, 32);
+    art::PaintInfotron(restI, 16, 16, 0);
+    art::PaintInfotron(turnedI, 16, 16, -0.25);
+    EXPECT_EQ(restI.pixels, turnedI.pixels);
 }
 
 }  // namespace

@@ -292,15 +292,21 @@ Image MurphyEatInfotron(bool left, int frame) {
     p.mouthOpen = frame < 6 ? 0.4 + 0.1 * frame : 0.3;
     p.faceX = left ? -2.5 : 2.5;
     PaintMurphy(img, p);
-    // Dust puffs stay behind in the cell he leaves.
+    // Dust kicked up where he set off drifts and thins out in the cell he leaves.
     const double dir = left ? 1 : -1;
-    for (int i = 0; i < 3; ++i) {
-        const double age = frame - i * 2;
-        if (age < 0) continue;
-        const double x = p.cx + dir * (15 + i * 2.5 + age * 0.8), y = 25 - i * 2.0 - age * 0.4;
-        const double r = 1.0 + age * 0.25;
-        FillCircle(img, x, y, r, age < 4 ? pal::Stone[4] : pal::Stone[2]);
-        if (r > 1.4) img.set(int(std::floor(x - 0.5)), int(std::floor(y - 0.5)), pal::Stone[5]);
+    const double startX = left ? 44 : 20;
+    for (int i = 0; i < 2; ++i) {
+        const double age = frame + 1.0 - i * 1.5;
+        if (age <= 0) continue;
+        const double cx = startX + dir * (9 + i * 5 + age * 0.6), cy = 27 - i * 3 - age * 0.5;
+        const double r = 1.6 + age * 0.4;
+        for (int y = int(cy - r) - 1; y <= int(cy + r) + 1; ++y)
+            for (int x = int(cx - r) - 1; x <= int(cx + r) + 1; ++x) {
+                const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+                if (dx * dx + dy * dy > r * r) continue;
+                if (Hash01(x, y, 400 + frame) > 1.05 - age / 9.0) continue;
+                img.set(x, y, dx + dy < -r * 0.5 ? pal::Stone[5] : pal::Stone[3]);
+            }
     }
     return img;
 }
