@@ -38,10 +38,12 @@ void subOrangeDiskFrame(GameState& s, int p) {
     }
     // Falling.
     int st = HighByte(v);
-    const int x = s.CellPixelX(p);
-    const int y = s.CellPixelY(p);
-    s.DrawSpriteAt(x, y, 0);
-    s.DrawSpriteAt(x, y + 4 + 4 * (st & 7), kOrangeDisk);
+    if (s.Drawing()) {
+        const int x = s.CellPixelX(p);
+        const int y = s.CellPixelY(p);
+        s.view->drawSprite(x, y, 0);
+        s.view->drawSprite(x, y + 4 + 4 * (st & 7), kOrangeDisk);
+    }
     st = (st + 1) & 0xFF;
     if ((st & 7) != 0) {
         SetHighByte(f[p], st);

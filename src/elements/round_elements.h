@@ -37,13 +37,22 @@ inline constexpr uint16_t kRollLeaving = 0xAAAA;  // a rolling element is leavin
 inline constexpr uint16_t kLeaving = 0xFFFF;      // a moving element has just left it
 
 // Zonk, Infotron or RAM chip at rest: something to roll off.
-inline bool IsRound(uint16_t v) { return v == 1 || v == 4 || v == 5; }
+inline bool IsRound(uint16_t v) {
+    return v == 1 || v == 4 || v == 5;
+}
 // Free for a roll: empty, or only marked by another roll.
-inline bool FreeForRoll(uint16_t v) { return v == 0 || v == kRollTarget || v == kRollLeaving; }
+inline bool FreeForRoll(uint16_t v) {
+    return v == 0 || v == kRollTarget || v == kRollLeaving;
+}
 // Murphy states in which he pushes something sideways; an element landing on him then rests.
 inline bool MurphyPushingSideways(int state) {
-    return state == 14 || state == 15 || state == 37 || state == 38 || state == 40 ||
-           state == 41;
+    return state == 14 || state == 15 || state == 37 || state == 38 || state == 40 || state == 41;
+}
+
+// Draws a sprite at the column of cell `xCell` and the row of cell `yCell`, shifted by (dx, dy)
+// pixels. Positions are only worked out while something is displayed.
+inline void DrawShifted(GameState& s, int xCell, int yCell, int dx, int dy, int sprite) {
+    if (s.Drawing()) s.view->drawSprite(s.CellPixelX(xCell) + dx, s.CellPixelY(yCell) + dy, sprite);
 }
 
 // The motion machine for one element kind K. K provides:
@@ -117,15 +126,20 @@ private:
         uint16_t* f = s.PlayField16.cell0();
         const int w = s.FieldWidth;
         switch (st & 0xF0) {
-            case 0x10: Fall(s, p, st); return;
-            case 0x20: RollLeftSecondHalf(s, p, st); return;
-            case 0x30: RollRightSecondHalf(s, p, st); return;
-            default: break;
+            case 0x10:
+                Fall(s, p, st);
+                return;
+            case 0x20:
+                RollLeftSecondHalf(s, p, st);
+                return;
+            case 0x30:
+                RollRightSecondHalf(s, p, st);
+                return;
+            default:
+                break;
         }
         // Frozen Zonks keep these states as they are.
         if (Frozen(s)) return;
-        const int x = s.CellPixelX(p);
-        const int y = s.CellPixelY(p);
         switch (st & 0xF0) {
             case 0x40:
                 ++st;
@@ -140,8 +154,8 @@ private:
                 return;
             case 0x50: {
                 const int i = st & 7;
-                s.DrawSpriteAt(x, y, 0);
-                s.DrawSpriteAt(x - 4 * (i + 1), y, K::RollLeftSprite(i));
+                DrawShifted(s, p, p, 0, 0, 0);
+                DrawShifted(s, p, p, -4 * (i + 1), 0, K::RollLeftSprite(i));
                 ++st;
                 if (st < 0x52) {
                     f[p] = Value(st);
@@ -156,8 +170,8 @@ private:
             }
             case 0x60: {
                 const int i = st & 7;
-                s.DrawSpriteAt(x, y, 0);
-                s.DrawSpriteAt(x + 4 * (i + 1), y, K::RollRightSprite(i));
+                DrawShifted(s, p, p, 0, 0, 0);
+                DrawShifted(s, p, p, 4 * (i + 1), 0, K::RollRightSprite(i));
                 ++st;
                 if (st < 0x62) {
                     f[p] = Value(st);
@@ -178,17 +192,16 @@ private:
                 Fall(s, p + w, 0x10);  // a continued fall costs no extra frame
                 return;
             }
-            default: return;
+            default:
+                return;
         }
     }
 
     // Falling: the element's cell is the lower one; the picture moves down from the cell above.
     static void Fall(GameState& s, int p, int st) {
         const int w = s.FieldWidth;
-        const int x = s.CellPixelX(p);
-        const int yAbove = s.CellPixelY(p - w);
-        s.DrawSpriteAt(x, yAbove, 0);
-        s.DrawSpriteAt(x, yAbove + 4 + 4 * (st & 7), K::kRestSprite);
+        DrawShifted(s, p, p - w, 0, 0, 0);
+        DrawShifted(s, p, p - w, 0, 4 + 4 * (st & 7), K::kRestSprite);
         ++st;
         uint16_t* f = s.PlayField16.cell0();
         if (st == 0x16) {
@@ -208,8 +221,8 @@ private:
         uint16_t* f = s.PlayField16.cell0();
         const int r = p + 1;
         const int i = st & 7;
-        s.DrawSpriteAt(s.CellPixelX(r), s.CellPixelY(r), 0);
-        s.DrawSpriteAt(s.CellPixelX(r) - 4 * (i + 1), s.CellPixelY(p), K::RollLeftSprite(i));
+        DrawShifted(s, r, r, 0, 0, 0);
+        DrawShifted(s, r, p, -4 * (i + 1), 0, K::RollLeftSprite(i));
         ++st;
         if (st == 0x24) f[r] = kRollLeaving;
         if (st == 0x26) {
@@ -228,8 +241,8 @@ private:
         uint16_t* f = s.PlayField16.cell0();
         const int l = p - 1;
         const int i = st & 7;
-        s.DrawSpriteAt(s.CellPixelX(l), s.CellPixelY(l), 0);
-        s.DrawSpriteAt(s.CellPixelX(l) + 4 * (i + 1), s.CellPixelY(p), K::RollRightSprite(i));
+        DrawShifted(s, l, l, 0, 0, 0);
+        DrawShifted(s, l, p, 4 * (i + 1), 0, K::RollRightSprite(i));
         ++st;
         if (st == 0x34) f[l] = kRollLeaving;
         if (st == 0x36) {

@@ -61,14 +61,16 @@ struct ZonkKind {
 
 }  // namespace
 
-void subZonkFrame(GameState& s, int cell) { round::RoundElement<ZonkKind>::Frame(s, cell); }
+void subZonkFrame(GameState& s, int cell) {
+    round::RoundElement<ZonkKind>::Frame(s, cell);
+}
 
 void subZonkVacated(GameState& s, int c) {
     uint16_t* f = s.PlayField16.cell0();
     if (LowByte(f[c]) != kExplosion) f[c] = 0;
     const int a = c - s.FieldWidth;
-    const bool open = f[a] == 0 || (f[a] == round::kFallTarget &&
-                                    LowByte(f[a - s.FieldWidth]) == kInfotron);
+    const bool open =
+        f[a] == 0 || (f[a] == round::kFallTarget && LowByte(f[a - s.FieldWidth]) == kInfotron);
     if (!open) return;
     if (f[a - 1] == kZonk && round::IsRound(f[c - 1])) {
         f[a - 1] = 0x6001;  // rolls right into the space above

@@ -15,16 +15,18 @@ using test::Steps;
 TEST(InfotronFall, FallsLikeAZonkAndSoundsWhenItLands) {
     test::LevelOptions frozen;
     frozen.frozenZonks = 2;  // Infotrons do not care
-    GameState s = MakeLevel({
-        "#####",
-        "##I##",
-        "##.##",
-        "##.##",
-        "##+##",
-        "#####",
-        "###M#",
-        "#####",
-    }, frozen);
+    GameState s = MakeLevel(
+        {
+            "#####",
+            "##I##",
+            "##.##",
+            "##.##",
+            "##+##",
+            "#####",
+            "###M#",
+            "#####",
+        },
+        frozen);
     test::RecordingView view;
     test::RecordingSound sound;
     s.view = &view;
@@ -141,8 +143,8 @@ GameState Pit() {
 }
 
 TEST(InfotronLanding, ExplodesEnemiesAndDisksAtOnce) {
-    for (uint16_t below : {uint16_t{20}, uint16_t{18}, uint16_t{8}, uint16_t{17},
-                           uint16_t{0x2011}, uint16_t{24}}) {
+    for (uint16_t below :
+         {uint16_t{20}, uint16_t{18}, uint16_t{8}, uint16_t{17}, uint16_t{0x2011}, uint16_t{24}}) {
         GameState s = Pit();
         const int w = s.FieldWidth;
         const int p = w + 3;
@@ -162,7 +164,8 @@ TEST(InfotronLanding, KillsMurphyWithoutTouchingHisNeighbours) {
     LandInfotron(s, p);
     EXPECT_EQ(s.PlayField16[p + w], 0x001F);
     EXPECT_EQ(s.MurphyKilled, 1);
-    EXPECT_EQ(s.LevelBytes[static_cast<size_t>(p + w - 1)], 13);  // the disk was caught, not emptied
+    EXPECT_EQ(s.LevelBytes[static_cast<size_t>(p + w - 1)],
+              13);  // the disk was caught, not emptied
 
     GameState e = Pit();
     e.PlayField16[p + w] = 3;

@@ -13,14 +13,7 @@ using test::Step;
 using test::Steps;
 
 const std::vector<std::string> kShaft = {
-    "#####",
-    "##O##",
-    "##.##",
-    "##.##",
-    "##+##",
-    "#####",
-    "###M#",
-    "#####",
+    "#####", "##O##", "##.##", "##.##", "##+##", "#####", "###M#", "#####",
 };
 
 TEST(OrangeDiskFall, WaitsTwoFramesThenFallsCellByCellAndExplodesOnLanding) {

@@ -14,14 +14,7 @@ using test::Steps;
 
 // Murphy sits in a hardware pocket at the bottom so that nothing he does reaches the elements.
 const std::vector<std::string> kColumn = {
-    "######",
-    "##Z###",
-    "##.###",
-    "##.###",
-    "##+###",
-    "######",
-    "####M#",
-    "######",
+    "######", "##Z###", "##.###", "##.###", "##+###", "######", "####M#", "######",
 };
 
 TEST(ZonkFall, CellsAndFramesOfATwoCellFall) {
@@ -225,13 +218,7 @@ TEST(ZonkRoll, FirstHalfWaitsUntilTheWayIsClear) {
 
 TEST(ZonkRoll, RightRollMayTakeACellMarkedForAZonkFallingIntoIt) {
     const std::vector<std::string> map = {
-        "######",
-        "###Z##",
-        "#+X.##",
-        "##R.##",
-        "######",
-        "####M#",
-        "######",
+        "######", "###Z##", "#+X.##", "##R.##", "######", "####M#", "######",
     };
     for (char kind : {'Z', 'I'}) {
         for (bool zonkAbove : {true, false}) {
@@ -312,7 +299,6 @@ TEST(ZonkLanding, KillsMurphyAndEmptiesTheCellBelowLeftFirst) {
     EXPECT_EQ(e.PlayField16[p + w], 0x801F);
     EXPECT_EQ(e.PlayField16[p], 0x801F);
     EXPECT_EQ(e.LevelBytes[static_cast<size_t>(p + w - 1)], 0);
-
 }
 
 TEST(ZonkLanding, RestsOnMurphyWhilePushingSideways) {
@@ -545,15 +531,17 @@ TEST(FrozenZonks, StayAtRestButFinishAMoveUnderWay) {
 TEST(FrozenZonks, ARollUnderWayEndsWithTheFallIntoTheCellBelow) {
     test::LevelOptions frozen;
     frozen.frozenZonks = 2;
-    GameState s = MakeLevel({
-        "#######",
-        "##...##",
-        "##.R.##",
-        "##...##",
-        "#######",
-        "####M##",
-        "#######",
-    }, frozen);
+    GameState s = MakeLevel(
+        {
+            "#######",
+            "##...##",
+            "##.R.##",
+            "##...##",
+            "#######",
+            "####M##",
+            "#######",
+        },
+        frozen);
     auto& f = s.PlayField16;
     const int w = s.FieldWidth;
     const int p = w + 2;  // rolled left off the RAM chip, came from p + 1
