@@ -253,3 +253,27 @@ TEST(InfotronVacated, SetsOnlyInfotronsRolling) {
 
 }  // namespace
 }  // namespace tsn
+
+namespace tsn {
+namespace {
+
+TEST(InfotronAndMurphy, AnInfotronFallingOnMurphyKillsHimAndLeavesTheWallsStanding) {
+    GameState s = test::MakeLevel({
+        "#####",
+        "##I##",
+        "##.##",
+        "##M##",
+        "#####",
+    });
+    const int w = s.FieldWidth;
+    const int murphy = 3 * w + 2;
+    test::Steps(s, 9);
+    EXPECT_EQ(s.PlayField16[murphy], 3);
+    test::Step(s);
+    EXPECT_EQ(s.PlayField16[murphy], 0x001F);
+    EXPECT_EQ(s.PlayField16[murphy - 1], 6);
+    EXPECT_EQ(s.PlayField16[murphy + 1], 6);
+}
+
+}  // namespace
+}  // namespace tsn

@@ -561,3 +561,55 @@ TEST(FrozenZonks, ARollUnderWayEndsWithTheFallIntoTheCellBelow) {
 
 }  // namespace
 }  // namespace tsn
+
+namespace tsn {
+namespace {
+
+using test::MakeLevel;
+using test::Step;
+using test::Steps;
+
+TEST(ZonkAndMurphy, AZonkFallingOnMurphyKillsHimAndEmptiesTheCellBelowLeft) {
+    GameState s = MakeLevel({
+        "#####",
+        "##Z##",
+        "##.##",
+        "##M##",
+        "#####",
+    });
+    const int w = s.FieldWidth;
+    const int murphy = 3 * w + 2;
+    Steps(s, 9);
+    EXPECT_EQ(s.PlayField16[murphy], 3);
+    EXPECT_EQ(s.PlayField16[murphy - w], 0x1701);
+    Step(s);
+    EXPECT_EQ(s.PlayField16[murphy], 0x001F);
+    // Even hardware below-left is emptied before the blast, and so is caught by it.
+    EXPECT_EQ(s.PlayField16[murphy - 1], 0x001F);
+    EXPECT_EQ(s.PlayField16[murphy + 1], 6);
+    EXPECT_EQ(s.LeadOutCounter, 63);  // the level is lost from this frame on
+}
+
+TEST(ZonkAndMurphy, AZonkMurphyWalksAwayFromTakesItsFirstStepInTheSameFrame) {
+    GameState s = MakeLevel({
+        "#####",
+        "#Z###",
+        "#M..#",
+        "#.###",
+        "#####",
+    });
+    const int w = s.FieldWidth;
+    const int zonk = w + 1;
+    for (int k = 0; k < 7; ++k) {
+        Step(s, 4);
+        EXPECT_EQ(s.PlayField16[zonk], 1) << k;  // the cell Murphy is leaving is not free yet
+    }
+    Step(s, 4);
+    EXPECT_EQ(s.MurphyPos, 2 * w + 2);
+    EXPECT_EQ(s.PlayField16[zonk], 0x4101);
+    Step(s);
+    EXPECT_EQ(s.PlayField16[zonk + w], 0x1001);
+}
+
+}  // namespace
+}  // namespace tsn
