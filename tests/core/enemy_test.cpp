@@ -492,5 +492,51 @@ TEST(EnemyDrawing, WhatIsDisplayedDoesNotChangeTheRules) {
     shown.view = nullptr;
 }
 
+// Zonks falling on enemies and enemies meeting Murphy, with every element acting.
+TEST(EnemyEncounters, AZonkLandingOnAFreshMarkerHitsTheEnemyBesideIt) {
+    const std::vector<std::string> rows = {"#######", "###Z###", "###.###", "#..S..#",
+                                           "#######", "#M#####", "#######"};
+    for (char enemy : {'S', 'e'}) {
+        SCOPED_TRACE(enemy);
+        GameState s = MakeLevel(WithEnemy(rows, enemy));
+        const int code = enemy == 'S' ? kSnik : kElec;
+        // The enemy leaves to the left on frame 3; the Zonk, falling since frame 0, arrives on
+        // frame 9, while the marker is still there (it goes on frame 10).
+        test::Steps(s, 9);
+        EXPECT_EQ(s.PlayField16[CellAt(s, 3, 3)], 0x02BB);
+        EXPECT_EQ(s.PlayField16[CellAt(s, 2, 3)], 0x1D00 | code);  // moving left, step 6 next
+        test::Step(s);
+        const uint16_t blast = code == kElec ? 0x801F : 0x001F;
+        EXPECT_EQ(s.PlayField16[CellAt(s, 3, 3)], blast);
+        EXPECT_EQ(s.PlayField16[CellAt(s, 2, 3)], blast);
+        EXPECT_EQ(s.PlayField16[CellAt(s, 3, 2)], blast);
+        test::Steps(s, 50);
+        // Only an Electron's explosion leaves Infotrons.
+        const auto field = test::Render(s);
+        EXPECT_EQ(field[2], code == kElec ? "###I###" : "###.###");
+        EXPECT_EQ(field[3], code == kElec ? "#.III.#" : "#.....#");
+    }
+}
+
+TEST(EnemyEncounters, AnEnemyArrivingInFrontOfMurphyEndsTheRun) {
+    GameState s = MakeLevel({"########", "#S....M#", "########"});
+    // Level start set it moving right; it arrives in front of Murphy on frame 31 and explodes.
+    int frames = 0;
+    bool ended = false;
+    while (!ended && frames < 1000) {
+        ended = test::Step(s);
+        ++frames;
+        const uint16_t murphy = s.PlayField16[CellAt(s, 6, 1)];
+        if (frames == 31) {
+            EXPECT_EQ(murphy, 3);
+        } else if (frames == 32) {
+            EXPECT_EQ(murphy, 0x001F);
+        }
+    }
+    // The end rule fires in that frame: 64 frames counted from it and the run is lost.
+    EXPECT_EQ(frames, 32 + 63);
+    EXPECT_EQ(s.LevelSolved, 0);
+}
+
 }  // namespace
 }  // namespace tsn
