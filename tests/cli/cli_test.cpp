@@ -1,0 +1,164 @@
+// tessarin-cli as a user runs it: exit statuses, the verify report and its text export, traces.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/run.h"
+#include "files/qv_file.h"
+#include "files/tsn_file.h"
+#include "temp_dir.h"
+#include "test_level.h"
+
+namespace tsn {
+namespace {
+
+struct Output {
+    int status = -1;
+    std::string out;
+};
+
+Output RunCli(const std::string& arguments) {
+    Output o;
+    const std::string command = std::string(TESSARIN_CLI) + " " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return o;
+    char buf[4096];
+    size_t n = 0;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) o.out.append(buf, n);
+    const int raw = pclose(pipe);
+    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return o;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+SaveOptions Options() {
+    SaveOptions o;
+    o.signature.mySignature = "cli test";
+    o.signature.dateTime = "today";
+    o.signature.version = "1.0.0";
+    return o;
+}
+
+// A standard level without Murphy: every run of it is lost after the 64-frame lead-out, so a
+// recording of it replays to "Failed" with equal frame counts.
+std::vector<std::string> LevelWithoutMurphy() {
+    std::vector<std::string> rows(24, std::string(60, '#'));
+    for (int y = 1; y < 23; ++y) rows[static_cast<size_t>(y)] = "#" + std::string(58, '.') + "#";
+    rows[3][5] = 'I';
+    rows[10][30] = 'b';
+    return rows;
+}
+
+void SaveRecordedRun(const std::string& path, bool asQv) {
+    GameState s = test::MakeLevel(LevelWithoutMurphy());
+    s.RandomSeed = 77;
+    s.StartRandomSeed = 77;
+    BeginRun(s);
+    RunHeadless(s, [](int64_t f) { return static_cast<int>(f % 10); }, 1000);
+    s.Info.setRandomSeed(s.StartRandomSeed);
+    const FileStatus st = asQv ? SaveQV(s, path, false, Options())
+                               : SaveTSN(s, path, false, false, Options());
+    ASSERT_TRUE(st) << st.error().Text();
+}
+
+TEST(Cli, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(RunCli("").status, 2);
+    EXPECT_EQ(RunCli("frobnicate").status, 2);
+    EXPECT_EQ(RunCli("verify").status, 2);
+    EXPECT_EQ(RunCli("verify --jobs 0 x").status, 2);
+    EXPECT_EQ(RunCli("trace").status, 2);
+    EXPECT_EQ(RunCli("trace x.qv --demo --actions 123").status, 2);
+    EXPECT_EQ(RunCli("trace x.qv --actions 12a").status, 2);
+    EXPECT_EQ(RunCli("info").status, 2);
+}
+
+TEST(Cli, VerifyReportsEveryKindOfFileInSortedOrder) {
+    testing::TempDir dir;
+    SaveRecordedRun(dir.file("b.qv"), true);
+    std::filesystem::create_directories(dir.path() / "sub");
+    SaveRecordedRun(dir.file("sub/a.TSN"), false);
+    {
+        GameState clean = test::MakeLevel(LevelWithoutMurphy());
+        ASSERT_TRUE(SaveQV(clean, dir.file("c.qv"), true, Options()));
+    }
+    std::ofstream(dir.file("d.tsn")) << "not a level";
+    std::ofstream(dir.file("notes.txt")) << "ignored";
+
+    const std::string csv = dir.file("result.txt");
+    const Output o = RunCli("verify " + dir.path().string() + " --csv " + csv + " --jobs 2");
+    EXPECT_EQ(o.status, 1);  // not every demo succeeded
+    const auto lines = Lines(o.out);
+    ASSERT_EQ(lines.size(), 6u) << o.out;
+    EXPECT_EQ(lines[0], "File N\tPath\tSteps\tFrames Read\tFrames Played\tSolved\tError");
+    EXPECT_EQ(lines[1], "00001\t" + dir.file("b.qv") + "\t00000\t64\t64\tFailed\t");
+    EXPECT_EQ(lines[2], "00002\t" + dir.file("c.qv") + "\t00000\t0\t0\tNA\tDemo not found!");
+    EXPECT_EQ(lines[3], "00003\t" + dir.file("d.tsn") + "\t00000\t0\t0\tNA\tError opening file");
+    EXPECT_EQ(lines[4], "00004\t" + dir.file("sub/a.TSN") + "\t00000\t64\t64\tFailed\t");
+    EXPECT_EQ(lines[5], "4 demos: 0 succeeded, 4 failed");
+
+    const auto text = testing::ReadBytes(csv);
+    const std::string expected =
+        "ID,File N,Path,Steps,Frames Read,Frames Played,Solved,Error\r\n"
+        "00001," + dir.file("b.qv") + ",00000,64,64,Failed,\r\n"
+        "00002," + dir.file("c.qv") + ",00000,0,0,NA,Demo not found!\r\n"
+        "00003," + dir.file("d.tsn") + ",00000,0,0,NA,Error opening file\r\n"
+        "00004," + dir.file("sub/a.TSN") + ",00000,64,64,Failed,\r\n";
+    EXPECT_EQ(std::string(text.begin(), text.end()), expected);
+
+    // Any number of jobs reports the same.
+    EXPECT_EQ(RunCli("verify " + dir.path().string() + " --jobs 1").out, o.out);
+}
+
+TEST(Cli, VerifyOfAnEmptyFolderSucceedsWithNoRows) {
+    testing::TempDir dir;
+    const Output o = RunCli("verify " + dir.path().string());
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(Lines(o.out).size(), 2u);
+    EXPECT_EQ(RunCli("verify " + dir.file("nothing-here")).status, 1);
+}
+
+TEST(Cli, TraceIsRepeatableAndEndsWithASummary) {
+    testing::TempDir dir;
+    SaveRecordedRun(dir.file("t.qv"), true);
+    const Output a = RunCli("trace " + dir.file("t.qv") + " --demo");
+    const Output b = RunCli("trace " + dir.file("t.qv") + " --demo");
+    ASSERT_EQ(a.status, 0);
+    EXPECT_EQ(a.out, b.out);
+    const auto lines = Lines(a.out);
+    ASSERT_EQ(lines.size(), 66u);
+    EXPECT_EQ(lines[0], "# frame murphy input infotrons reddisks seed solved leadout steps fieldhash");
+    EXPECT_EQ(lines.back(), "end frames=64 solved=0 steps=0");
+    // Frame 1: no Murphy (cell FieldUpper), the demo's first action, one Infotron needed, the
+    // lead-out started and counted down once, and a 16-digit field hash.
+    std::istringstream first(lines[1]);
+    std::vector<std::string> f;
+    for (std::string w; first >> w;) f.push_back(w);
+    ASSERT_EQ(f.size(), 10u);
+    EXPECT_EQ(f[0], "1");
+    EXPECT_EQ(f[1], "1439");
+    EXPECT_EQ(f[2], "0");
+    EXPECT_EQ(f[3], "1");
+    EXPECT_EQ(f[7], "63");
+    EXPECT_EQ(f[9].size(), 16u);
+
+    // Actions and seed given on the command line; the frame limit stops the run.
+    const Output c = RunCli("trace " + dir.file("t.qv") + " --actions 4444 --seed 9 --frames 3");
+    const auto cl = Lines(c.out);
+    ASSERT_EQ(cl.size(), 5u);
+    EXPECT_EQ(cl.back(), "end frames=3 solved=0 steps=0");
+    EXPECT_EQ(cl[1].substr(0, 9), "1 1439 4 ");
+}
+
+}  // namespace
+}  // namespace tsn
