@@ -11,6 +11,7 @@
 #include "engine/run.h"
 #include "files/qv_file.h"
 #include "files/tsn_file.h"
+#include "sample_levels.h"
 #include "temp_dir.h"
 #include "test_level.h"
 
@@ -118,6 +119,28 @@ TEST(Cli, VerifyReportsEveryKindOfFileInSortedOrder) {
 
     // Any number of jobs reports the same.
     EXPECT_EQ(RunCli("verify " + dir.path().string() + " --jobs 1").out, o.out);
+}
+
+TEST(Cli, VerifySucceedsWhenEveryDemoSolvesItsLevel) {
+    testing::TempDir dir;
+    GameState s = test::MakeLevel(test::CorridorLevel());
+    s.RandomSeed = 5;
+    s.StartRandomSeed = 5;
+    BeginRun(s);
+    const auto run = RunHeadless(s, test::CorridorScript, 5000);
+    ASSERT_TRUE(run.solved);
+    s.Info.setRandomSeed(s.StartRandomSeed);
+    ASSERT_TRUE(SaveTSN(s, dir.file("solved.tsn"), false, false, Options()));
+    const Output o = RunCli("verify " + dir.file("solved.tsn"));
+    EXPECT_EQ(o.status, 0) << o.out;
+    const auto lines = Lines(o.out);
+    ASSERT_EQ(lines.size(), 3u);
+    const std::string frames = std::to_string(run.frames);
+    char steps[8];
+    std::snprintf(steps, sizeof steps, "%05d", run.steps);
+    EXPECT_EQ(lines[1], "00001\t" + dir.file("solved.tsn") + "\t" + steps + "\t" + frames + "\t" +
+                            frames + "\tSuccess\t");
+    EXPECT_EQ(lines[2], "1 demos: 1 succeeded, 0 failed");
 }
 
 TEST(Cli, VerifyOfAnEmptyFolderSucceedsWithNoRows) {
