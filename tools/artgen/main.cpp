@@ -44,12 +44,17 @@ int main(int argc, char** argv) {
             "6666666666666666666666",
         };
         // Letters stand for codes above 9: : = 10, ; = 11 and so on from '0'.
+        // The outer ring shows the view frame: corners 55, sides 110, top and bottom 111.
         const Image sheet = BuildSpriteSheet();
         const int w = 22, h = 11;
         Image scene(w * 32, h * 32);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
-                const int code = rows[y][x] - '0';
+                int code = rows[y][x] - '0';
+                const bool edgeX = x == 0 || x == w - 1, edgeY = y == 0 || y == h - 1;
+                if (edgeX && edgeY) code = 55;
+                else if (edgeX) code = 110;
+                else if (edgeY) code = 111;
                 Image cell(32, 32);
                 cell.blitPart(sheet, (code % 16) * 32, (code / 16) * 32, 32, 32, 0, 0);
                 scene.blit(cell, x * 32, y * 32);
