@@ -2,6 +2,7 @@
 // bug's sound.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,21 @@ TEST(Bugs, SparkAtOnceThenRestARandomTime) {
     ASSERT_EQ(view.drawn.size(), 1u);
     EXPECT_EQ(view.drawn[0].sprite, BugFrames[0]);
     s.view = nullptr;
+
+    // Over many seeds the rests cover 32..95 steps.
+    int shortest = 1000;
+    int longest = 0;
+    for (int seed16 = 0; seed16 < 2000; ++seed16) {
+        s.RandomSeed = static_cast<uint16_t>(seed16 * 31);
+        const int next = NextDraws(s, 1)[0];
+        s.PlayField16[p] = 0x0D19;
+        subBugFrame(s, p);
+        ASSERT_EQ(StateOf(s, p), -32 - next % 64);
+        shortest = std::min(shortest, -StateOf(s, p));
+        longest = std::max(longest, -StateOf(s, p));
+    }
+    EXPECT_EQ(shortest, 32);
+    EXPECT_EQ(longest, 95);
 }
 
 TEST(Bugs, SoundOnlyWhileSparkingWithMurphyAround) {
@@ -153,25 +169,35 @@ TEST(Terminals, BlinkAfterARandomWaitAndWrapTheirFrames) {
     }
     EXPECT_GT(blinks, 16);  // the blink frames have wrapped from 7 to 0 at least twice
 
-    // A used terminal blinks with frames 8..15 and waits at most 7 frames.
+    // Once a terminal has been used, it blinks with frames 8..15, the others go on with 0..7,
+    // and all of them wait at most 7 frames.
     s.TerminalBlinkMask = 7;
+    const int other = CellAt(s, 1, 1);
     s.TerminalBlinkTimer[static_cast<size_t>(p)] = 8;
+    s.TerminalBlinkTimer[static_cast<size_t>(other)] = 5;
     s.PlayField16[p] = 19;
-    expectedBlink = 8;
-    lastBlinkFrame = -1;
+    s.PlayField16[other] = 19;
+    int expected[2] = {8, 5};
+    int last[2] = {-1, -1};
     for (int f = 0; f < 200; ++f) {
-        view.drawn.clear();
-        const std::vector<int> next = NextDraws(s, 1);
-        subTerminalFrame(s, p);
-        if (view.drawn.empty()) continue;
-        if (lastBlinkFrame >= 0) {
-            EXPECT_LE(f - lastBlinkFrame, 8);
+        for (int t = 0; t < 2; ++t) {
+            const int cell = t == 0 ? p : other;
+            view.drawn.clear();
+            const std::vector<int> next = NextDraws(s, 1);
+            subTerminalFrame(s, cell);
+            if (view.drawn.empty()) continue;
+            if (last[t] >= 0) {
+                EXPECT_LE(f - last[t], 8);
+            }
+            EXPECT_EQ(StateOf(s, cell), -(next[0] & 7));
+            expected[t] =
+                t == 0 ? (expected[t] == 15 ? 8 : expected[t] + 1) : (expected[t] + 1) % 8;
+            EXPECT_EQ(view.drawn[0].sprite, 128 + expected[t]) << t;
+            last[t] = f;
         }
-        EXPECT_EQ(StateOf(s, p), -(next[0] & 7));
-        expectedBlink = expectedBlink == 15 ? 8 : expectedBlink + 1;
-        EXPECT_EQ(view.drawn[0].sprite, 128 + expectedBlink);
-        lastBlinkFrame = f;
     }
+    EXPECT_GE(last[0], 192);
+    EXPECT_GE(last[1], 192);
     s.view = nullptr;
 }
 
