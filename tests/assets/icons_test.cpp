@@ -39,7 +39,8 @@ Icon LoadIcon(const std::vector<uint8_t>& b) {
 
 TEST(LevelIcons, LoadAsDistinct32By32Icons) {
     std::array<Icon, 3> icons;
-    const char* names[3] = {"Images/Played32.ico", "Images/Skipped32.ico", "Images/NotPlayed32.ico"};
+    const char* names[3] = {"Images/Played32.ico", "Images/Skipped32.ico",
+                            "Images/NotPlayed32.ico"};
     for (int i = 0; i < 3; ++i) {
         icons[size_t(i)] = LoadIcon(test::ReadDataFile(names[i]));
         const Icon& icon = icons[size_t(i)];
@@ -55,7 +56,8 @@ TEST(LevelIcons, LoadAsDistinct32By32Icons) {
     for (int i = 0; i < 3; ++i)
         for (int j = i + 1; j < 3; ++j) {
             int different = 0;
-            for (size_t k = 0; k < 32 * 32; ++k) different += icons[size_t(i)].argb[k] != icons[size_t(j)].argb[k];
+            for (size_t k = 0; k < 32 * 32; ++k)
+                different += icons[size_t(i)].argb[k] != icons[size_t(j)].argb[k];
             EXPECT_GT(different, 200) << names[i] << " vs " << names[j];
         }
 }

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "artgen.h"
-#include "sprites.h"
 #include "data_files.h"
+#include "sprites.h"
 
 namespace tsn {
 namespace {
@@ -40,7 +40,8 @@ TEST(Regenerate, ContactSheetShowsEveryCellEnlarged) {
     ASSERT_GT(png.size(), 8u);
     EXPECT_EQ(png[1], 'P');
     // The PNG's chunks carry valid checksums (IHDR is the first chunk).
-    const uint32_t ihdrCrc = uint32_t(png[29]) << 24 | uint32_t(png[30]) << 16 | uint32_t(png[31]) << 8 | png[32];
+    const uint32_t ihdrCrc =
+        uint32_t(png[29]) << 24 | uint32_t(png[30]) << 16 | uint32_t(png[31]) << 8 | png[32];
     EXPECT_EQ(art::Crc32(png.data() + 12, 17), ihdrCrc);
 }
 

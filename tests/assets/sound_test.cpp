@@ -1,11 +1,9 @@
 // The sound files decode through SDL2_mixer, as the game plays them, and have the length and
 // level their use needs; the effects are exactly what tools/soundgen renders, and the MP3 is an
 // encoding of the music it renders.
-#include <gtest/gtest.h>
-
 #include <SDL.h>
 #include <SDL_mixer.h>
-
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -66,7 +64,8 @@ int Peak(const Pcm& p) {
 // Largest step between neighbouring samples in [from, to).
 int LargestStep(const Pcm& p, size_t from, size_t to) {
     int step = 0;
-    for (size_t i = from + 1; i < to && i < p.size(); ++i) step = std::max(step, std::abs(p[i] - p[i - 1]));
+    for (size_t i = from + 1; i < to && i < p.size(); ++i)
+        step = std::max(step, std::abs(p[i] - p[i - 1]));
     return step;
 }
 
@@ -76,9 +75,9 @@ TEST_F(Mixer, EffectsAreShortMonoCleanAndLoud) {
         double minSeconds, maxSeconds;
     };
     // A base or an Infotron is taken many times a second; a blast may ring for a while.
-    const Limits limits[] = {{"Zonk.wav", 0.1, 0.4},     {"Infotron.wav", 0.1, 0.5},
-                             {"Bug.wav", 0.1, 0.6},      {"Explosion.wav", 0.5, 1.5},
-                             {"Push.wav", 0.1, 0.4},     {"Exit.wav", 0.3, 1.2},
+    const Limits limits[] = {{"Zonk.wav", 0.1, 0.4}, {"Infotron.wav", 0.1, 0.5},
+                             {"Bug.wav", 0.1, 0.6},  {"Explosion.wav", 0.5, 1.5},
+                             {"Push.wav", 0.1, 0.4}, {"Exit.wav", 0.3, 1.2},
                              {"Base.wav", 0.04, 0.2}};
     for (const Limits& l : limits) {
         const std::string name = std::string("Sound/") + l.name;
@@ -143,7 +142,8 @@ TEST_F(Music, RenderMatchesTheRecordedFingerprint) {
     in >> word >> samples >> word >> hex;
     ASSERT_TRUE(in) << "cannot read " << TESSARIN_MUSIC_FINGERPRINT;
     char mine[32];
-    std::snprintf(mine, sizeof mine, "%016llx", static_cast<unsigned long long>(snd::PcmFingerprint(*rendered_)));
+    std::snprintf(mine, sizeof mine, "%016llx",
+                  static_cast<unsigned long long>(snd::PcmFingerprint(*rendered_)));
     EXPECT_EQ(rendered_->size(), samples);
     EXPECT_EQ(hex, mine) << "the music generator renders something else than the committed MP3 "
                             "was made from (rebuild with the 'sound' target)";
@@ -200,7 +200,8 @@ TEST_F(Music, LoopsWithoutASeam) {
 TEST_F(Music, ReencodingReproducesTheMp3WithTheSameEncoder) {
     // The MP3 encoder's output can change between its versions, so a byte-for-byte check is
     // only meaningful with the version that made the committed file (named in its info frame).
-    const std::vector<uint8_t> committed = test::ReadDataFile(std::string("Sound/") + snd::kMusicFile);
+    const std::vector<uint8_t> committed =
+        test::ReadDataFile(std::string("Sound/") + snd::kMusicFile);
     const std::string text(committed.begin(), committed.end());
     const size_t tag = text.find("LAME3.");
     ASSERT_NE(tag, std::string::npos) << "the MP3 carries no encoder info frame";
@@ -215,18 +216,20 @@ TEST_F(Music, ReencodingReproducesTheMp3WithTheSameEncoder) {
     if (out.find("version " + version) == std::string::npos)
         GTEST_SKIP() << "lame " << version << " is not installed; the MP3 is checked against the "
                      << "render by decoding instead";
-    const auto dir = std::filesystem::temp_directory_path() / ("tsn-music-" + std::to_string(getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("tsn-music-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     {
         const std::vector<uint8_t> wav = snd::EncodeWav(*rendered_, 44100);
         std::ofstream(dir / "in.wav", std::ios::binary)
             .write(reinterpret_cast<const char*>(wav.data()), std::streamsize(wav.size()));
     }
-    const std::string cmd = "lame --quiet --noreplaygain -q 2 -m m -b 96 '" + (dir / "in.wav").string() +
-                            "' '" + (dir / "out.mp3").string() + "'";
+    const std::string cmd = "lame --quiet --noreplaygain -q 2 -m m -b 96 '" +
+                            (dir / "in.wav").string() + "' '" + (dir / "out.mp3").string() + "'";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     std::ifstream in(dir / "out.mp3", std::ios::binary);
-    const std::vector<uint8_t> fresh{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<uint8_t> fresh{std::istreambuf_iterator<char>(in),
+                                     std::istreambuf_iterator<char>()};
     std::filesystem::remove_all(dir);
     EXPECT_TRUE(fresh == committed) << "re-encoding the render gives a different MP3";
 }

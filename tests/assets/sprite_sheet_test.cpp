@@ -13,9 +13,7 @@ using Cell = std::array<uint32_t, 32 * 32>;
 
 class SpriteSheet : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        bytes_ = test::ReadDataFile("tsn32.bmp");
-    }
+    static void SetUpTestSuite() { bytes_ = test::ReadDataFile("tsn32.bmp"); }
     // Pixel (x, y) of sprite n, counted from the sheet's top-left cell, as 0xRRGGBB.
     static Cell Sprite(int n) {
         Cell c{};
@@ -24,8 +22,8 @@ protected:
             for (int x = 0; x < 32; ++x) {
                 const int sx = (n % 16) * 32 + x, sy = (n / 16) * 32 + y;
                 const size_t at = offset + size_t(511 - sy) * 512 * 3 + size_t(sx) * 3;
-                c[size_t(y * 32 + x)] = uint32_t(bytes_[at + 2]) << 16 |
-                                        uint32_t(bytes_[at + 1]) << 8 | bytes_[at];
+                c[size_t(y * 32 + x)] =
+                    uint32_t(bytes_[at + 2]) << 16 | uint32_t(bytes_[at + 1]) << 8 | bytes_[at];
             }
         return c;
     }
@@ -47,8 +45,8 @@ std::vector<int> Range(int first, int last) {
 // Every sprite number the game draws, apart from 0 (empty space, plain by design).
 std::vector<int> DrawnSprites() {
     std::vector<int> all;
-    for (auto r : {Range(1, 55), Range(56, 89), Range(91, 151), Range(160, 198),
-                   Range(200, 206), Range(208, 255)})
+    for (auto r : {Range(1, 55), Range(56, 89), Range(91, 151), Range(160, 198), Range(200, 206),
+                   Range(208, 255)})
         all.insert(all.end(), r.begin(), r.end());
     return all;
 }
@@ -62,7 +60,7 @@ TEST_F(SpriteSheet, IsAnUncompressed24BitBitmapOf512By512) {
     EXPECT_EQ(test::Le32(bytes_, 18), 512u);  // width
     EXPECT_EQ(test::Le32(bytes_, 22), 512u);  // height, positive: rows stored bottom-up
     EXPECT_EQ(test::Le16(bytes_, 28), 24);
-    EXPECT_EQ(test::Le32(bytes_, 30), 0u);    // no compression
+    EXPECT_EQ(test::Le32(bytes_, 30), 0u);  // no compression
 }
 
 TEST_F(SpriteSheet, EveryDrawnSpriteHasAPictureAndUnusedCellsStayPlain) {
@@ -91,13 +89,28 @@ TEST_F(SpriteSheet, ElementPicturesAreAllDifferent) {
 }
 
 TEST_F(SpriteSheet, AnimationFramesChangeFromPictureToPicture) {
-    const std::vector<std::vector<int>> sequences = {
-        Range(176, 183), Range(184, 191), Range(56, 67), Range(68, 70), Range(71, 73),
-        {1, 192, 193, 194, 195, 196, 197, 198}, {4, 200, 201, 202, 203, 204, 205, 206},
-        {2, 80, 81, 82, 83, 84, 85, 86}, {4, 87, 88, 89, 91, 92, 93}, {20, 96, 97, 98, 99, 100, 101, 102},
-        Range(103, 109), Range(112, 119), {25, 74, 75, 76, 77, 78}, Range(128, 135),
-        Range(136, 143), Range(144, 151), Range(120, 127), Range(160, 167), Range(168, 175),
-        Range(240, 247), Range(248, 255), {3, 46, 47, 48, 49, 50, 51, 52, 53, 54}};
+    const std::vector<std::vector<int>> sequences = {Range(176, 183),
+                                                     Range(184, 191),
+                                                     Range(56, 67),
+                                                     Range(68, 70),
+                                                     Range(71, 73),
+                                                     {1, 192, 193, 194, 195, 196, 197, 198},
+                                                     {4, 200, 201, 202, 203, 204, 205, 206},
+                                                     {2, 80, 81, 82, 83, 84, 85, 86},
+                                                     {4, 87, 88, 89, 91, 92, 93},
+                                                     {20, 96, 97, 98, 99, 100, 101, 102},
+                                                     Range(103, 109),
+                                                     Range(112, 119),
+                                                     {25, 74, 75, 76, 77, 78},
+                                                     Range(128, 135),
+                                                     Range(136, 143),
+                                                     Range(144, 151),
+                                                     Range(120, 127),
+                                                     Range(160, 167),
+                                                     Range(168, 175),
+                                                     Range(240, 247),
+                                                     Range(248, 255),
+                                                     {3, 46, 47, 48, 49, 50, 51, 52, 53, 54}};
     for (const auto& seq : sequences)
         for (size_t i = 0; i + 1 < seq.size(); ++i)
             EXPECT_NE(Sprite(seq[i]), Sprite(seq[i + 1]))
@@ -116,8 +129,14 @@ TEST_F(SpriteSheet, MovingPicturesCarryTheEmptyBackground) {
     // empty space around the element: check the four corners.
     const uint32_t space = Sprite(0)[0];
     std::vector<int> moving = {1, 3, 4, 17, 24};
-    for (auto r : {Range(176, 198), Range(200, 206), Range(160, 175), Range(240, 255),
-                   Range(120, 127), Range(144, 151), Range(44, 47), {79, 94, 95}})
+    for (auto r : {Range(176, 198),
+                   Range(200, 206),
+                   Range(160, 175),
+                   Range(240, 255),
+                   Range(120, 127),
+                   Range(144, 151),
+                   Range(44, 47),
+                   {79, 94, 95}})
         moving.insert(moving.end(), r.begin(), r.end());
     for (int n : moving) {
         const Cell c = Sprite(n);

@@ -14,11 +14,16 @@ const uint8_t* Glyph(char ch) {
                          t[5] = {7, 2, 2, 2, 2}, blank[5] = {0, 0, 0, 0, 0};
     if (ch >= '0' && ch <= '9') return digits[ch - '0'];
     switch (ch) {
-        case 'E': return e;
-        case 'X': return x;
-        case 'I': return i;
-        case 'T': return t;
-        default: return blank;
+        case 'E':
+            return e;
+        case 'X':
+            return x;
+        case 'I':
+            return i;
+        case 'T':
+            return t;
+        default:
+            return blank;
     }
 }
 
@@ -34,7 +39,8 @@ int DrawText(Image& img, int x, int y, std::string_view text, Rgb c, int scale) 
         const uint8_t* g = Glyph(ch);
         for (int row = 0; row < 5; ++row)
             for (int col = 0; col < 3; ++col)
-                if (g[row] & (4 >> col)) img.fillRect(cx + col * scale, y + row * scale, scale, scale, c);
+                if (g[row] & (4 >> col))
+                    img.fillRect(cx + col * scale, y + row * scale, scale, scale, c);
         cx += 4 * scale;
     }
     return TextWidth(text, scale);

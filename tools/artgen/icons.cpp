@@ -9,13 +9,14 @@ namespace {
 constexpr Rgb kKey = 0xFF00FF;  // painted pictures start in this colour; it becomes transparent
 
 void Disc(Image& img, const Ramp& ramp) {
-    Render(img, Placement{16, 16},
-           [&](const Sample& q, Rgb& c) {
-               if (q.u * q.u + q.v * q.v > 14.0 * 14.0) return false;
-               c = ramp.shade(SphereLight(q.dx, q.dy, 14) + 0.15, q.px, q.py);
-               return true;
-           },
-           pal::kInk);
+    Render(
+        img, Placement{16, 16},
+        [&](const Sample& q, Rgb& c) {
+            if (q.u * q.u + q.v * q.v > 14.0 * 14.0) return false;
+            c = ramp.shade(SphereLight(q.dx, q.dy, 14) + 0.15, q.px, q.py);
+            return true;
+        },
+        pal::kInk);
 }
 
 void ThickPolyline(Image& img, std::initializer_list<double> pts, double width, Rgb c) {
@@ -52,14 +53,15 @@ Image Paint(LevelIcon which) {
             }
             break;
         case LevelIcon::NotPlayed:
-            Render(img, Placement{16, 16},
-                   [](const Sample& q, Rgb& c) {
-                       const double r2 = q.u * q.u + q.v * q.v;
-                       if (r2 > 13.5 * 13.5 || r2 < 9.5 * 9.5) return false;
-                       c = pal::Stone.shade(SphereLight(q.dx, q.dy, 14) + 0.2, q.px, q.py);
-                       return true;
-                   },
-                   pal::kInk);
+            Render(
+                img, Placement{16, 16},
+                [](const Sample& q, Rgb& c) {
+                    const double r2 = q.u * q.u + q.v * q.v;
+                    if (r2 > 13.5 * 13.5 || r2 < 9.5 * 9.5) return false;
+                    c = pal::Stone.shade(SphereLight(q.dx, q.dy, 14) + 0.2, q.px, q.py);
+                    return true;
+                },
+                pal::kInk);
             break;
     }
     return img;
@@ -69,9 +71,12 @@ Image Paint(LevelIcon which) {
 
 const char* IconFileName(LevelIcon which) {
     switch (which) {
-        case LevelIcon::Played: return "Played32.ico";
-        case LevelIcon::Skipped: return "Skipped32.ico";
-        case LevelIcon::NotPlayed: return "NotPlayed32.ico";
+        case LevelIcon::Played:
+            return "Played32.ico";
+        case LevelIcon::Skipped:
+            return "Skipped32.ico";
+        case LevelIcon::NotPlayed:
+            return "NotPlayed32.ico";
     }
     return "";
 }

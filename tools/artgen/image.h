@@ -36,9 +36,15 @@ struct Image {
 inline Rgb MakeRgb(int r, int g, int b) {
     return (Rgb(r & 0xFF) << 16) | (Rgb(g & 0xFF) << 8) | Rgb(b & 0xFF);
 }
-inline int Red(Rgb c) { return int((c >> 16) & 0xFF); }
-inline int Green(Rgb c) { return int((c >> 8) & 0xFF); }
-inline int Blue(Rgb c) { return int(c & 0xFF); }
+inline int Red(Rgb c) {
+    return int((c >> 16) & 0xFF);
+}
+inline int Green(Rgb c) {
+    return int((c >> 8) & 0xFF);
+}
+inline int Blue(Rgb c) {
+    return int(c & 0xFF);
+}
 // Integer mix of two colours, t in 0..256.
 Rgb Mix(Rgb a, Rgb b, int t);
 

@@ -155,7 +155,8 @@ Bytes EncodeIco(const Image& img, const std::vector<uint8_t>& alpha) {
     for (int y = img.height - 1; y >= 0; --y) {
         Bytes row(maskStride, 0);
         for (int x = 0; x < img.width; ++x)
-            if (alpha[size_t(y) * w + size_t(x)] == 0) row[size_t(x) / 8] |= uint8_t(0x80 >> (x % 8));
+            if (alpha[size_t(y) * w + size_t(x)] == 0)
+                row[size_t(x) / 8] |= uint8_t(0x80 >> (x % 8));
         b.insert(b.end(), row.begin(), row.end());
     }
     return b;

@@ -3,8 +3,8 @@
 // DATA_DIR receives tsn32.bmp and Images/*.ico; the optional PNG shows every cell enlarged with
 // its number, for reviewing the art.
 #include <cstdio>
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -31,17 +31,10 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "--scene") {
         // Review aid: a small made-up level drawn from the sheet at natural size and at 3x.
         static const char* rows[] = {
-            "6666666666666666666666",
-            "6222202244412222222V26",
-            "621102222JK2222H222W26",
-            "6222200300222222A22226",
-            "6222:0555555000<000226",
-            "62444022222200000I0226",
-            "62222022C2222292228226",
-            "6200000000222222222E26",
-            "62222022222222211102G6",
-            "6;2222D2222B222F24L276",
-            "6666666666666666666666",
+            "6666666666666666666666", "6222202244412222222V26", "621102222JK2222H222W26",
+            "6222200300222222A22226", "6222:0555555000<000226", "62444022222200000I0226",
+            "62222022C2222292228226", "6200000000222222222E26", "62222022222222211102G6",
+            "6;2222D2222B222F24L276", "6666666666666666666666",
         };
         // Letters stand for codes above 9: : = 10, ; = 11 and so on from '0'.
         // The outer ring shows the view frame: corners 55, sides 110, top and bottom 111.
@@ -52,14 +45,20 @@ int main(int argc, char** argv) {
             for (int x = 0; x < w; ++x) {
                 int code = rows[y][x] - '0';
                 const bool edgeX = x == 0 || x == w - 1, edgeY = y == 0 || y == h - 1;
-                if (edgeX && edgeY) code = 55;
-                else if (edgeX) code = 110;
-                else if (edgeY) code = 111;
+                if (edgeX && edgeY)
+                    code = 55;
+                else if (edgeX)
+                    code = 110;
+                else if (edgeY)
+                    code = 111;
                 Image cell(32, 32);
                 cell.blitPart(sheet, (code % 16) * 32, (code / 16) * 32, 32, 32, 0, 0);
                 scene.blit(cell, x * 32, y * 32);
             }
-        return WriteFile(argv[2], EncodePng(scene)) && WriteFile(argv[3], EncodePng(scene.scaled(3))) ? 0 : 1;
+        return WriteFile(argv[2], EncodePng(scene)) &&
+                       WriteFile(argv[3], EncodePng(scene.scaled(3)))
+                   ? 0
+                   : 1;
     }
     if (argc == 3 && std::string(argv[1]) == "--icons") {
         // Review aid: the three icons at four times the size on a light and a dark ground.

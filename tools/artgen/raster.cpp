@@ -23,10 +23,13 @@ double SinTurns(double turns) {
     return sum;
 }
 
-double Clamp01(double v) { return v < 0 ? 0 : (v > 1 ? 1 : v); }
+double Clamp01(double v) {
+    return v < 0 ? 0 : (v > 1 ? 1 : v);
+}
 
 double Hash01(int x, int y, int seed) {
-    uint32_t h = uint32_t(x) * 0x8DA6B343u ^ uint32_t(y) * 0xD8163841u ^ uint32_t(seed) * 0xCB1AB31Fu;
+    uint32_t h =
+        uint32_t(x) * 0x8DA6B343u ^ uint32_t(y) * 0xD8163841u ^ uint32_t(seed) * 0xCB1AB31Fu;
     h ^= h >> 13;
     h *= 0x5BD1E995u;
     h ^= h >> 15;
@@ -87,13 +90,16 @@ int Render(Image& img, const Placement& at, const Painter& paint, Rgb outline) {
         };
         for (int py = 0; py < img.height; ++py)
             for (int px = 0; px < img.width; ++px)
-                if (!in(px, py) && (in(px - 1, py) || in(px + 1, py) || in(px, py - 1) || in(px, py + 1)))
+                if (!in(px, py) &&
+                    (in(px - 1, py) || in(px + 1, py) || in(px, py - 1) || in(px, py + 1)))
                     img.set(px, py, outline);
     }
     return painted;
 }
 
-void FillCircle(Image& img, double cx, double cy, double r, Rgb c) { FillEllipse(img, cx, cy, r, r, c); }
+void FillCircle(Image& img, double cx, double cy, double r, Rgb c) {
+    FillEllipse(img, cx, cy, r, r, c);
+}
 
 void FillEllipse(Image& img, double cx, double cy, double rx, double ry, Rgb c) {
     for (int y = 0; y < img.height; ++y)

@@ -13,7 +13,9 @@ inline constexpr double kPi = 3.14159265358979323846;
 
 // Sine and cosine of an angle given in turns (1.0 = full circle).
 double SinTurns(double turns);
-inline double CosTurns(double turns) { return SinTurns(turns + 0.25); }
+inline double CosTurns(double turns) {
+    return SinTurns(turns + 0.25);
+}
 double Clamp01(double v);
 // Stable pseudo-random value in [0, 1) for a grid position and a seed.
 double Hash01(int x, int y, int seed);
@@ -44,7 +46,7 @@ using Painter = std::function<bool(const Sample&, Rgb&)>;
 
 struct Placement {
     double cx = 16, cy = 16;  // centre on the picture, in pixels
-    double turns = 0;          // rotation, clockwise on screen
+    double turns = 0;         // rotation, clockwise on screen
     double scale = 1;
 };
 

@@ -111,7 +111,8 @@ const std::vector<int>& SpritesInUse() {
 
 Image BuildSpriteSheet() {
     Image sheet(16 * kCell, 16 * kCell, pal::kSpace);
-    for (const auto& [n, maker] : SheetPlan()) sheet.blit(maker(), (n % 16) * kCell, (n / 16) * kCell);
+    for (const auto& [n, maker] : SheetPlan())
+        sheet.blit(maker(), (n % 16) * kCell, (n / 16) * kCell);
     return sheet;
 }
 

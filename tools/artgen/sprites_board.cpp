@@ -13,10 +13,12 @@ void Trace(Image& img, int ox, int oy, std::initializer_list<int> pts) {
     const int* p = pts.begin();
     const size_t n = pts.size() / 2;
     for (size_t i = 0; i + 1 < n; ++i) {
-        DrawLine(img, ox + p[2 * i], oy + p[2 * i + 1] + 1, ox + p[2 * i + 2], oy + p[2 * i + 3] + 1, pal::Leaf[0]);
+        DrawLine(img, ox + p[2 * i], oy + p[2 * i + 1] + 1, ox + p[2 * i + 2],
+                 oy + p[2 * i + 3] + 1, pal::Leaf[0]);
     }
     for (size_t i = 0; i + 1 < n; ++i)
-        DrawLine(img, ox + p[2 * i], oy + p[2 * i + 1], ox + p[2 * i + 2], oy + p[2 * i + 3], pal::Leaf[4]);
+        DrawLine(img, ox + p[2 * i], oy + p[2 * i + 1], ox + p[2 * i + 2], oy + p[2 * i + 3],
+                 pal::Leaf[4]);
 }
 
 void Pad(Image& img, int x, int y) {
@@ -48,13 +50,14 @@ void SteelPlate(Image& img, bool rivets = true) {
 }
 
 void ShadedDisc(Image& img, double cx, double cy, double r, const Ramp& ramp, double bias = 0) {
-    Render(img, Placement{cx, cy},
-           [&](const Sample& q, Rgb& c) {
-               if (q.u * q.u + q.v * q.v > r * r) return false;
-               c = ramp.shade(SphereLight(q.dx, q.dy, r) + bias, q.px, q.py);
-               return true;
-           },
-           pal::kInk);
+    Render(
+        img, Placement{cx, cy},
+        [&](const Sample& q, Rgb& c) {
+            if (q.u * q.u + q.v * q.v > r * r) return false;
+            c = ramp.shade(SphereLight(q.dx, q.dy, r) + bias, q.px, q.py);
+            return true;
+        },
+        pal::kInk);
 }
 
 // Arrows from the centre, one per screen direction in `turns` (clockwise from pointing right),
@@ -66,20 +69,21 @@ void Arrows(Image& img, std::initializer_list<double> turns, const Ramp& ramp, d
         cs.push_back(CosTurns(t));
         sn.push_back(SinTurns(t));
     }
-    Render(img, Placement{16, 16},
-           [&](const Sample& q, Rgb& c) {
-               bool in = false;
-               for (size_t i = 0; i < cs.size() && !in; ++i) {
-                   const double u = q.u * cs[i] + q.v * sn[i], v = -q.u * sn[i] + q.v * cs[i];
-                   const double av = v < 0 ? -v : v, head = length - headLen;
-                   in = (u > -2.6 && u < head && av < 2.6) ||
-                        (u >= head && u <= length && av <= (length - u) * 0.9);
-               }
-               if (!in) return false;
-               c = ramp.shade(0.8 - (q.dx + q.dy) * 0.025, q.px, q.py);
-               return true;
-           },
-           pal::kInk);
+    Render(
+        img, Placement{16, 16},
+        [&](const Sample& q, Rgb& c) {
+            bool in = false;
+            for (size_t i = 0; i < cs.size() && !in; ++i) {
+                const double u = q.u * cs[i] + q.v * sn[i], v = -q.u * sn[i] + q.v * cs[i];
+                const double av = v < 0 ? -v : v, head = length - headLen;
+                in = (u > -2.6 && u < head && av < 2.6) ||
+                     (u >= head && u <= length && av <= (length - u) * 0.9);
+            }
+            if (!in) return false;
+            c = ramp.shade(0.8 - (q.dx + q.dy) * 0.025, q.px, q.py);
+            return true;
+        },
+        pal::kInk);
 }
 
 }  // namespace
@@ -88,7 +92,8 @@ void PaintBaseTile(Image& img, int ox, int oy, int seed) {
     for (int y = 0; y < kCell; ++y)
         for (int x = 0; x < kCell; ++x) {
             const double h = Hash01(x, y, seed);
-            img.set(ox + x, oy + y, h < 0.16 ? pal::Leaf[1] : (h > 0.93 ? pal::Leaf[3] : pal::Leaf[2]));
+            img.set(ox + x, oy + y,
+                    h < 0.16 ? pal::Leaf[1] : (h > 0.93 ? pal::Leaf[3] : pal::Leaf[2]));
         }
     img.fillRect(ox, oy, kCell, 1, pal::Leaf[3]);
     img.fillRect(ox, oy, 1, kCell, pal::Leaf[3]);
@@ -106,7 +111,9 @@ void PaintBaseTile(Image& img, int ox, int oy, int seed) {
     Pad(img, ox + 22, oy + 4);
 }
 
-Image Space() { return Image(kCell, kCell, pal::kSpace); }
+Image Space() {
+    return Image(kCell, kCell, pal::kSpace);
+}
 
 Image Base() {
     Image img(kCell, kCell);
@@ -166,15 +173,25 @@ Image SnapBase(int frame) {
 
 Image Ram(int part) {
     Image img(kCell, kCell, pal::kSpace);
-    // Body rectangle and pin sides per part: whole chip, halves of a wide chip, halves of a tall one.
+    // Body rectangle and pin sides per part: whole chip, halves of a wide chip, halves of a tall
+    // one.
     int bx = 5, by = 6, bw = 22, bh = 20;
     bool pinsVertical = false;  // pins on the top and bottom edges
     switch (part) {
-        case 1: bx = 4, by = 7, bw = 28, bh = 18, pinsVertical = true; break;
-        case 2: bx = 0, by = 7, bw = 28, bh = 18, pinsVertical = true; break;
-        case 3: bx = 7, by = 4, bw = 18, bh = 28; break;
-        case 4: bx = 7, by = 0, bw = 18, bh = 28; break;
-        default: break;
+        case 1:
+            bx = 4, by = 7, bw = 28, bh = 18, pinsVertical = true;
+            break;
+        case 2:
+            bx = 0, by = 7, bw = 28, bh = 18, pinsVertical = true;
+            break;
+        case 3:
+            bx = 7, by = 4, bw = 18, bh = 28;
+            break;
+        case 4:
+            bx = 7, by = 0, bw = 18, bh = 28;
+            break;
+        default:
+            break;
     }
     // Pins first, the body covers their inner ends.
     if (pinsVertical) {
@@ -196,9 +213,11 @@ Image Ram(int part) {
             }
     }
     for (int y = by; y < by + bh; ++y)
-        for (int x = bx; x < bx + bw; ++x) img.set(x, y, pal::Chip.shade(0.5 - (y - by) * 0.012, x, y));
+        for (int x = bx; x < bx + bw; ++x)
+            img.set(x, y, pal::Chip.shade(0.5 - (y - by) * 0.012, x, y));
     // Bevel only on the chip's outer edges.
-    const bool openLeft = part == 2, openRight = part == 1, openTop = part == 4, openBottom = part == 3;
+    const bool openLeft = part == 2, openRight = part == 1, openTop = part == 4,
+               openBottom = part == 3;
     if (!openTop) img.fillRect(bx, by, bw, 1, pal::Chip[5]);
     if (!openLeft) img.fillRect(bx, by, 1, bh, pal::Chip[4]);
     if (!openBottom) img.fillRect(bx, by + bh - 1, bw, 1, pal::kInk);
@@ -292,15 +311,15 @@ Image Hardware(int variant) {
         case 8:  // fan
             FillCircle(img, 16, 16, 11, pal::kInk);
             FillCircle(img, 16, 16, 10, pal::Steel[0]);
-            Render(img, Placement{16, 16, 0.05},
-                   [](const Sample& q, Rgb& c) {
-                       const double r2 = q.u * q.u + q.v * q.v;
-                       if (r2 > 9.2 * 9.2 || r2 < 2.5 * 2.5) return false;
-                       const double w = q.u * q.v;
-                       if (!(w > 0 && (q.u < 0 ? -q.u : q.u) > 1 && (q.v < 0 ? -q.v : q.v) > 1)) return false;
-                       c = pal::Silver.shade(0.75 - (q.dx + q.dy) * 0.02, q.px, q.py);
-                       return true;
-                   });
+            Render(img, Placement{16, 16, 0.05}, [](const Sample& q, Rgb& c) {
+                const double r2 = q.u * q.u + q.v * q.v;
+                if (r2 > 9.2 * 9.2 || r2 < 2.5 * 2.5) return false;
+                const double w = q.u * q.v;
+                if (!(w > 0 && (q.u < 0 ? -q.u : q.u) > 1 && (q.v < 0 ? -q.v : q.v) > 1))
+                    return false;
+                c = pal::Silver.shade(0.75 - (q.dx + q.dy) * 0.02, q.px, q.py);
+                return true;
+            });
             ShadedDisc(img, 16, 16, 2.8, pal::Steel, 0.2);
             break;
         case 9:  // connector
@@ -319,7 +338,8 @@ Image Hardware(int variant) {
             }
             ShadedDisc(img, 16, 16, 3, pal::Steel, 0.15);
             break;
-        default: break;
+        default:
+            break;
     }
     return img;
 }
@@ -385,7 +405,8 @@ Image Exit() {
 Image Port(int code) {
     Image img(kCell, kCell);
     for (int y = 0; y < kCell; ++y)
-        for (int x = 0; x < kCell; ++x) img.set(x, y, pal::Steel.shade(0.22 - (x + y - 31) * 0.004, x, y));
+        for (int x = 0; x < kCell; ++x)
+            img.set(x, y, pal::Steel.shade(0.22 - (x + y - 31) * 0.004, x, y));
     img.fillRect(0, 0, kCell, 1, pal::Steel[3]);
     img.fillRect(0, 0, 1, kCell, pal::Steel[3]);
     img.fillRect(0, kCell - 1, kCell, 1, pal::kInk);
@@ -394,14 +415,33 @@ Image Port(int code) {
     const Ramp& ramp = special ? pal::Amber : pal::Cyan;
     // Screen turns, clockwise from pointing right.
     switch (code) {
-        case 9: case 13: Arrows(img, {0.0}, ramp, 12, 8.5); break;
-        case 10: case 14: Arrows(img, {0.25}, ramp, 12, 8.5); break;
-        case 11: case 15: Arrows(img, {0.5}, ramp, 12, 8.5); break;
-        case 12: case 16: Arrows(img, {0.75}, ramp, 12, 8.5); break;
-        case 21: Arrows(img, {0.25, 0.75}, ramp, 12.5, 7.5); break;
-        case 22: Arrows(img, {0.0, 0.5}, ramp, 12.5, 7.5); break;
-        case 23: Arrows(img, {0.0, 0.25, 0.5, 0.75}, ramp, 12.5, 5.5); break;
-        default: break;
+        case 9:
+        case 13:
+            Arrows(img, {0.0}, ramp, 12, 8.5);
+            break;
+        case 10:
+        case 14:
+            Arrows(img, {0.25}, ramp, 12, 8.5);
+            break;
+        case 11:
+        case 15:
+            Arrows(img, {0.5}, ramp, 12, 8.5);
+            break;
+        case 12:
+        case 16:
+            Arrows(img, {0.75}, ramp, 12, 8.5);
+            break;
+        case 21:
+            Arrows(img, {0.25, 0.75}, ramp, 12.5, 7.5);
+            break;
+        case 22:
+            Arrows(img, {0.0, 0.5}, ramp, 12.5, 7.5);
+            break;
+        case 23:
+            Arrows(img, {0.0, 0.25, 0.5, 0.75}, ramp, 12.5, 5.5);
+            break;
+        default:
+            break;
     }
     if (special)  // warning lights in the corners
         for (int cy : {3, 27})
@@ -452,7 +492,8 @@ Image Terminal(int frame, bool used) {
         const int len = 3 + int(Hash01(row, frame, used ? 77 : 55) * 13);
         const int y = 7 + row * 3;
         for (int x = 0; x < len; ++x)
-            if (Hash01(x, row * 8 + frame, 91) > 0.2) img.set(8 + x, y, scr[(row + frame) % 3 == 0 ? 5 : 4]);
+            if (Hash01(x, row * 8 + frame, 91) > 0.2)
+                img.set(8 + x, y, scr[(row + frame) % 3 == 0 ? 5 : 4]);
     }
     if (frame % 2 == 0) img.fillRect(21, 15, 2, 2, scr[5]);  // blinking cursor
     if (used && frame % 2 == 1) {

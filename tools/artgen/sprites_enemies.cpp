@@ -11,51 +11,55 @@ namespace {
 Image Shears(double turns, double jaw, double lunge) {
     Image img(kCell, kCell, pal::kSpace);
     const double cj = CosTurns(jaw), sj = SinTurns(jaw);
-    Render(img, Placement{16, 16, turns},
-           [&](const Sample& q, Rgb& c) {
-               const double hu = q.u, hv = q.v - 3.5 + lunge;  // relative to the hinge
-               // Handles: two rings behind the hinge.
-               for (int side = -1; side <= 1; side += 2) {
-                   const double ru = hu - side * 4.6, rv = hv - 6.2;
-                   const double r2 = ru * ru + rv * rv;
-                   if (r2 <= 3.6 * 3.6 && r2 >= 1.5 * 1.5) {
-                       c = pal::Crimson.shade(0.62 - (q.dx + q.dy) * 0.012, q.px, q.py);
-                       return true;
-                   }
-               }
-               // Hinge with the eye.
-               const double e2 = hu * hu + hv * hv;
-               if (e2 <= 4.3 * 4.3) {
-                   const double eu = hu, ev = hv + 0.8;
-                   if (eu * eu + ev * ev <= 2.0 * 2.0) {
-                       c = eu * eu + ev * ev <= 0.9 ? pal::kInk : pal::Yellow[5];
-                       return true;
-                   }
-                   c = pal::Crimson.shade(SphereLight(q.dx - (16 - 16), q.dy, 6) + 0.15, q.px, q.py);
-                   return true;
-               }
-               // Two blades, each turned away from the middle by the jaw angle.
-               for (int side = -1; side <= 1; side += 2) {
-                   const double bu = hu * cj + side * hv * sj;
-                   const double bv = -side * hu * sj + hv * cj;
-                   if (bv > 0 || bv < -14.5) continue;
-                   const double t = -bv / 14.5;  // 0 at the hinge, 1 at the tip
-                   const double half = 2.6 * (1 - t * t);
-                   const double mid = side * -0.6 * t;
-                   if (bu < mid - half || bu > mid + half) continue;
-                   const bool edge = side < 0 ? bu > mid + half - 0.9 : bu < mid - half + 0.9;
-                   c = edge ? pal::Silver[5] : pal::Silver.shade(0.62 - (q.dx + q.dy) * 0.02, q.px, q.py);
-                   return true;
-               }
-               return false;
-           },
-           pal::kInk);
+    Render(
+        img, Placement{16, 16, turns},
+        [&](const Sample& q, Rgb& c) {
+            const double hu = q.u, hv = q.v - 3.5 + lunge;  // relative to the hinge
+            // Handles: two rings behind the hinge.
+            for (int side = -1; side <= 1; side += 2) {
+                const double ru = hu - side * 4.6, rv = hv - 6.2;
+                const double r2 = ru * ru + rv * rv;
+                if (r2 <= 3.6 * 3.6 && r2 >= 1.5 * 1.5) {
+                    c = pal::Crimson.shade(0.62 - (q.dx + q.dy) * 0.012, q.px, q.py);
+                    return true;
+                }
+            }
+            // Hinge with the eye.
+            const double e2 = hu * hu + hv * hv;
+            if (e2 <= 4.3 * 4.3) {
+                const double eu = hu, ev = hv + 0.8;
+                if (eu * eu + ev * ev <= 2.0 * 2.0) {
+                    c = eu * eu + ev * ev <= 0.9 ? pal::kInk : pal::Yellow[5];
+                    return true;
+                }
+                c = pal::Crimson.shade(SphereLight(q.dx - (16 - 16), q.dy, 6) + 0.15, q.px, q.py);
+                return true;
+            }
+            // Two blades, each turned away from the middle by the jaw angle.
+            for (int side = -1; side <= 1; side += 2) {
+                const double bu = hu * cj + side * hv * sj;
+                const double bv = -side * hu * sj + hv * cj;
+                if (bv > 0 || bv < -14.5) continue;
+                const double t = -bv / 14.5;  // 0 at the hinge, 1 at the tip
+                const double half = 2.6 * (1 - t * t);
+                const double mid = side * -0.6 * t;
+                if (bu < mid - half || bu > mid + half) continue;
+                const bool edge = side < 0 ? bu > mid + half - 0.9 : bu < mid - half + 0.9;
+                c = edge ? pal::Silver[5]
+                         : pal::Silver.shade(0.62 - (q.dx + q.dy) * 0.02, q.px, q.py);
+                return true;
+            }
+            return false;
+        },
+        pal::kInk);
     return img;
 }
 
 }  // namespace
 
-Image SnikSnakTurn(int facing) { return Shears(-facing / 8.0, 0.055, 0); }
+Image SnikSnakTurn(int facing) {
+    return Shears(-facing / 8.0, 0.055, 0);
+}
 
 Image SnikSnakMove(int dir, int step) {
     static const double turns[4] = {0, -0.25, 0.5, 0.25};
@@ -65,16 +69,15 @@ Image SnikSnakMove(int dir, int step) {
 
 Image Electron(int frame) {
     Image img(kCell, kCell, pal::kSpace);
-    Render(img, Placement{16, 16},
-           [&](const Sample& q, Rgb& c) {
-               const double d2 = q.u * q.u + q.v * q.v;
-               if (d2 > 10.5 * 10.5) return false;
-               const double d = std::sqrt(d2) / 10.5;
-               const double glow = (1 - d) * (1 - d) * 0.55;
-               if (glow < Bayer(q.px, q.py) * 0.25) return false;
-               c = pal::Electric.shade(glow, q.px, q.py);
-               return true;
-           });
+    Render(img, Placement{16, 16}, [&](const Sample& q, Rgb& c) {
+        const double d2 = q.u * q.u + q.v * q.v;
+        if (d2 > 10.5 * 10.5) return false;
+        const double d = std::sqrt(d2) / 10.5;
+        const double glow = (1 - d) * (1 - d) * 0.55;
+        if (glow < Bayer(q.px, q.py) * 0.25) return false;
+        c = pal::Electric.shade(glow, q.px, q.py);
+        return true;
+    });
     // Three orbits, each carrying a spark; the sparks go round once every eight pictures.
     for (int k = 0; k < 3; ++k) {
         const double tilt = k / 6.0 + 1.0 / 12.0;
@@ -82,8 +85,8 @@ Image Electron(int frame) {
         for (int i = 0; i < 96; ++i) {
             const double a = i / 96.0;
             const double ox = 12.5 * CosTurns(a), oy = 4.2 * SinTurns(a);
-            img.set(int(std::floor(16 + ox * ct - oy * st)), int(std::floor(16 + ox * st + oy * ct)),
-                    pal::Electric[3]);
+            img.set(int(std::floor(16 + ox * ct - oy * st)),
+                    int(std::floor(16 + ox * st + oy * ct)), pal::Electric[3]);
         }
         const double a = frame / 8.0 + k / 3.0;
         const double ox = 12.5 * CosTurns(a), oy = 4.2 * SinTurns(a);
@@ -106,7 +109,8 @@ Image Explosion(int frame) {
     for (int y = 0; y < kCell; ++y)
         for (int x = 0; x < kCell; ++x) {
             const double dx = x + 0.5 - 16, dy = y + 0.5 - 16;
-            const double n = Hash01(x / 3 + frame * 7, y / 3, 61) * 0.6 + Hash01(x, y, 62 + frame) * 0.4;
+            const double n =
+                Hash01(x / 3 + frame * 7, y / 3, 61) * 0.6 + Hash01(x, y, 62 + frame) * 0.4;
             const double d = std::sqrt(dx * dx + dy * dy) / r + (n - 0.5) * 0.5;
             if (d >= 1) continue;
             double t = h * (1.2 - d * d) + (n - 0.5) * 0.3;
@@ -125,7 +129,8 @@ Image Explosion(int frame) {
         for (int i = 0; i < 7; ++i) {
             const double a = Hash01(i, 1, 63);
             const double rr = 8 + frame * 2.0 + Hash01(i, 2, 63) * 3;
-            const int ex = int(std::floor(16 + rr * CosTurns(a))), ey = int(std::floor(16 + rr * SinTurns(a)));
+            const int ex = int(std::floor(16 + rr * CosTurns(a))),
+                      ey = int(std::floor(16 + rr * SinTurns(a)));
             img.set(ex, ey, pal::Fire[frame < 5 ? 6 : 4]);
             if (frame < 5) img.set(ex + 1, ey, pal::Fire[4]);
         }

@@ -31,31 +31,33 @@ void PaintFeet(Image& img, const Pose& p) {
     for (int side = -1; side <= 1; side += 2) {
         const double fx = p.cx + side * 5.0 * s + side * p.stride * 2.5 * s;
         const double lift = side < 0 ? p.footLift : -p.footLift;
-        Render(img, Placement{fx, fy - (lift > 0 ? lift : 0), 0, s},
-               [](const Sample& q, Rgb& c) {
-                   const double e = q.u * q.u / 12.25 + q.v * q.v / 5.0;
-                   if (e > 1) return false;
-                   c = q.v < -0.5 ? pal::Murphy[2] : pal::Murphy[1];
-                   return true;
-               },
-               pal::kInk);
+        Render(
+            img, Placement{fx, fy - (lift > 0 ? lift : 0), 0, s},
+            [](const Sample& q, Rgb& c) {
+                const double e = q.u * q.u / 12.25 + q.v * q.v / 5.0;
+                if (e > 1) return false;
+                c = q.v < -0.5 ? pal::Murphy[2] : pal::Murphy[1];
+                return true;
+            },
+            pal::kInk);
     }
 }
 
 void PaintBody(Image& img, const Pose& p) {
     const double rx = p.rx, ry = p.ry;
-    Render(img, Placement{p.cx, p.cy, 0, p.scale},
-           [&](const Sample& q, Rgb& c) {
-               const double nx = q.u / rx, ny = q.v / ry;
-               if (nx * nx + ny * ny > 1) return false;
-               double light = SphereLight(nx * 12, ny * 12, 12);
-               // A soft rim of bounced light along the lower right edge.
-               const double d = nx * nx + ny * ny;
-               if (d > 0.72 && nx + ny > 0.7) light += 0.12;
-               c = pal::Murphy.shade(light, q.px, q.py);
-               return true;
-           },
-           pal::kInk);
+    Render(
+        img, Placement{p.cx, p.cy, 0, p.scale},
+        [&](const Sample& q, Rgb& c) {
+            const double nx = q.u / rx, ny = q.v / ry;
+            if (nx * nx + ny * ny > 1) return false;
+            double light = SphereLight(nx * 12, ny * 12, 12);
+            // A soft rim of bounced light along the lower right edge.
+            const double d = nx * nx + ny * ny;
+            if (d > 0.72 && nx + ny > 0.7) light += 0.12;
+            c = pal::Murphy.shade(light, q.px, q.py);
+            return true;
+        },
+        pal::kInk);
 }
 
 void PaintEye(Image& img, const Pose& p, double ex, double ey, int side) {
@@ -66,9 +68,12 @@ void PaintEye(Image& img, const Pose& p, double ex, double ey, int side) {
         for (int i = -2; i <= 2; ++i) {
             const int ai = i < 0 ? -i : i;
             int dy = 0;
-            if (p.eyes == Eyes::Happy) dy = ai == 2 ? 1 : (ai == 1 ? 0 : -1);
-            else if (p.eyes == Eyes::Strain) dy = (i * side > 0 ? 1 : -1) * ai;
-            else dy = ai == 2 ? -1 : 0;
+            if (p.eyes == Eyes::Happy)
+                dy = ai == 2 ? 1 : (ai == 1 ? 0 : -1);
+            else if (p.eyes == Eyes::Strain)
+                dy = (i * side > 0 ? 1 : -1) * ai;
+            else
+                dy = ai == 2 ? -1 : 0;
             const int x = int(std::floor(ex + i * s * 0.9));
             const int y = int(std::floor(ey + 0.5 + dy * 0.6 * s));
             img.set(x, y, pal::kInk);
@@ -76,29 +81,31 @@ void PaintEye(Image& img, const Pose& p, double ex, double ey, int side) {
         }
         return;
     }
-    Render(img, Placement{ex, ey, 0, 1},
-           [&](const Sample& q, Rgb& c) {
-               const double nx = q.u / erx, ny = q.v / ery;
-               if (nx * nx + ny * ny > 1) return false;
-               // Lids come down from the top.
-               if (ny < -1 + 2 * p.lid) {
-                   c = pal::Murphy[4];
-                   return true;
-               }
-               const double px = q.u - p.lookX * 1.1 * s, py = q.v - p.lookY * 1.5 * s;
-               if (px * px / (1.3 * 1.3 * s * s) + py * py / (2.0 * 2.0 * s * s) <= 1) {
-                   c = pal::kInk;
-                   if (px < -0.2 * s && px > -1.3 * s && py < -0.4 * s && py > -1.6 * s) c = 0xC8D0E0;
-                   return true;
-               }
-               c = ny > 0.45 ? 0xC8CCD8 : pal::kWhite;
-               return true;
-           },
-           pal::kInk);
+    Render(
+        img, Placement{ex, ey, 0, 1},
+        [&](const Sample& q, Rgb& c) {
+            const double nx = q.u / erx, ny = q.v / ery;
+            if (nx * nx + ny * ny > 1) return false;
+            // Lids come down from the top.
+            if (ny < -1 + 2 * p.lid) {
+                c = pal::Murphy[4];
+                return true;
+            }
+            const double px = q.u - p.lookX * 1.1 * s, py = q.v - p.lookY * 1.5 * s;
+            if (px * px / (1.3 * 1.3 * s * s) + py * py / (2.0 * 2.0 * s * s) <= 1) {
+                c = pal::kInk;
+                if (px < -0.2 * s && px > -1.3 * s && py < -0.4 * s && py > -1.6 * s) c = 0xC8D0E0;
+                return true;
+            }
+            c = ny > 0.45 ? 0xC8CCD8 : pal::kWhite;
+            return true;
+        },
+        pal::kInk);
     if (p.lid > 0.02 && p.lid < 0.98) {
         // The edge of the lid.
         const double ly = ey - ery + 2 * ery * p.lid;
-        for (double x = ex - erx + 0.5; x < ex + erx; x += 1) img.set(int(std::floor(x)), int(std::floor(ly)), pal::kInk);
+        for (double x = ex - erx + 0.5; x < ex + erx; x += 1)
+            img.set(int(std::floor(x)), int(std::floor(ly)), pal::kInk);
     }
 }
 
@@ -118,7 +125,8 @@ void PaintMouth(Image& img, const Pose& p) {
             break;
         }
         case Mouth::Flat:
-            for (int i = -2; i <= 2; ++i) img.set(int(std::floor(mx + i * s)), int(std::floor(my)), pal::Murphy[0]);
+            for (int i = -2; i <= 2; ++i)
+                img.set(int(std::floor(mx + i * s)), int(std::floor(my)), pal::Murphy[0]);
             break;
         case Mouth::Oh:
             FillEllipse(img, mx, my, 1.6 * s, 1.8 * s, pal::Murphy[0]);
@@ -175,12 +183,17 @@ Pose WalkPose(bool left, int frame) {
 
 }  // namespace
 
-Image MurphyAtRest() { return Draw(Pose{}); }
+Image MurphyAtRest() {
+    return Draw(Pose{});
+}
 
-Image MurphyWalk(bool left, int frame) { return Draw(WalkPose(left, frame)); }
+Image MurphyWalk(bool left, int frame) {
+    return Draw(WalkPose(left, frame));
+}
 
 Image MurphyYawn(int frame) {
-    static const double open[12] = {0.1, 0.25, 0.45, 0.65, 0.85, 0.95, 1, 0.9, 0.72, 0.5, 0.3, 0.12};
+    static const double open[12] = {0.1, 0.25, 0.45, 0.65, 0.85, 0.95,
+                                    1,   0.9,  0.72, 0.5,  0.3,  0.12};
     Pose p;
     const double m = open[frame];
     p.mouth = Mouth::Open;
@@ -285,7 +298,8 @@ Image MurphyEatInfotron(bool left, int frame) {
     Image img(2 * kCell, kCell, pal::kSpace);
     const double shrink = 1.0 - (frame + 1) / 8.0;
     const double ix = left ? 16 : 48;
-    if (shrink > 0.05) PaintInfotron(img, ix + (left ? 1 : -1) * (1 - shrink) * 4, 16, frame / 16.0, shrink);
+    if (shrink > 0.05)
+        PaintInfotron(img, ix + (left ? 1 : -1) * (1 - shrink) * 4, 16, frame / 16.0, shrink);
     Pose p = WalkPose(left, frame);
     p.cx = (left ? 48 : 16) + (left ? -1 : 1) * 4.0 * (frame + 1);
     p.mouth = Mouth::Open;

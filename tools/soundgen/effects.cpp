@@ -8,7 +8,9 @@ namespace {
 
 constexpr int kFade = 88;  // 2 ms
 
-size_t Samples(double seconds) { return size_t(seconds * kRate); }
+size_t Samples(double seconds) {
+    return size_t(seconds * kRate);
+}
 
 // A heavy boulder lands: a falling low thump with a short gritty knock.
 std::vector<int16_t> Zonk() {
@@ -126,7 +128,8 @@ std::vector<int16_t> Base() {
     for (size_t i = 0; i < t.size(); ++i) {
         const double s = double(i) / kRate;
         const double k = 0.08 + 0.3 * Decay(s, 0.02);
-        const double crunch = lp.run(noise.next(), k) * (Noise(uint32_t(i / 300)).next() > -0.3 ? 1.0 : 0.4);
+        const double crunch =
+            lp.run(noise.next(), k) * (Noise(uint32_t(i / 300)).next() > -0.3 ? 1.0 : 0.4);
         const double blip = Sine(320 * s - 2000 * s * s) * Decay(s, 0.02) * 0.4;  // 320 Hz falling
         t.add(long(i), (crunch * 1.6 + blip) * (s < 0.003 ? s / 0.003 : 1.0) * Decay(s, 0.035));
     }
@@ -136,9 +139,10 @@ std::vector<int16_t> Base() {
 }  // namespace
 
 const std::vector<Effect>& Effects() {
-    static const std::vector<Effect> all = {
-        {"Zonk.wav", Zonk}, {"Infotron.wav", Infotron}, {"Bug.wav", Bug},
-        {"Explosion.wav", Explosion}, {"Push.wav", Push}, {"Exit.wav", Exit}, {"Base.wav", Base}};
+    static const std::vector<Effect> all = {{"Zonk.wav", Zonk}, {"Infotron.wav", Infotron},
+                                            {"Bug.wav", Bug},   {"Explosion.wav", Explosion},
+                                            {"Push.wav", Push}, {"Exit.wav", Exit},
+                                            {"Base.wav", Base}};
     return all;
 }
 

@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path dir = argv[1];
     bool ok = true;
-    for (const Effect& e : Effects()) ok = WriteFile(dir / e.fileName, EncodeWav(e.render(), 44100)) && ok;
+    for (const Effect& e : Effects())
+        ok = WriteFile(dir / e.fileName, EncodeWav(e.render(), 44100)) && ok;
 
     const std::vector<int16_t> music = RenderMusic();
     char line[128];
@@ -44,7 +45,8 @@ int main(int argc, char** argv) {
 
     // Encode: constant 96 kbit/s mono; the encoder's info frame records its delay and padding,
     // which lets the decoder play the loop gaplessly.
-    const std::filesystem::path wav = std::filesystem::temp_directory_path() / "quorvane-render.wav";
+    const std::filesystem::path wav =
+        std::filesystem::temp_directory_path() / "quorvane-render.wav";
     ok = WriteFile(wav, EncodeWav(music, 44100)) && ok;
     const std::string cmd = "lame --quiet --noreplaygain -q 2 -m m -b 96 '" + wav.string() + "' '" +
                             (dir / kMusicFile).string() + "'";

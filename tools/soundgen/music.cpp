@@ -14,7 +14,9 @@ namespace {
 constexpr double kBeat = 0.5;  // seconds
 constexpr int kBars = 32;
 
-long At(double beats) { return long(beats * kBeat * kRate); }
+long At(double beats) {
+    return long(beats * kBeat * kRate);
+}
 
 // Chord of a bar: bass root (MIDI) and whether the third is minor.
 struct Chord {
@@ -33,18 +35,18 @@ Chord ChordOfBar(int bar) {
 }
 
 // Melodies in eighth notes: "A4:3" is A4 held three eighths, "-:2" a rest of two.
-const char* kThemeA[8] = {"A4:3 F4:1 D5:2 C5:1 A4:1", "D5:3 E5:1 F5:2 E5:1 D5:1",
-                          "F5:3 D5:1 Bb4:2 D5:2",      "C5:3 E5:1 G5:2 E5:1 C5:1",
-                          "A5:3 F5:1 D5:2 F5:1 A5:1",  "G5:2 F5:2 E5:2 C5:2",
+const char* kThemeA[8] = {"A4:3 F4:1 D5:2 C5:1 A4:1",   "D5:3 E5:1 F5:2 E5:1 D5:1",
+                          "F5:3 D5:1 Bb4:2 D5:2",       "C5:3 E5:1 G5:2 E5:1 C5:1",
+                          "A5:3 F5:1 D5:2 F5:1 A5:1",   "G5:2 F5:2 E5:2 C5:2",
                           "D5:3 Bb4:1 G4:2 Bb4:1 D5:1", "C#5:3 E5:1 A4:4"};
-const char* kThemeB[8] = {"F5:6 D5:2", "E5:6 G5:2", "E5:4 C5:2 A4:2", "D5:6 -:2",
-                          "Bb4:3 D5:1 G5:4", "G5:3 E5:1 C5:4", "A5:3 G5:1 F5:2 E5:2",
-                          "E5:4 C#5:2 A4:2"};
+const char* kThemeB[8] = {
+    "F5:6 D5:2",       "E5:6 G5:2",      "E5:4 C5:2 A4:2",      "D5:6 -:2",
+    "Bb4:3 D5:1 G5:4", "G5:3 E5:1 C5:4", "A5:3 G5:1 F5:2 E5:2", "E5:4 C#5:2 A4:2"};
 
 struct Note {
     double beat;  // start within the bar
     double length;
-    int midi;     // -1 for a rest
+    int midi;  // -1 for a rest
 };
 
 std::vector<Note> ParseBar(const std::string& text) {
@@ -52,7 +54,8 @@ std::vector<Note> ParseBar(const std::string& text) {
     double beat = 0;
     size_t pos = 0;
     while (pos < text.size()) {
-        const size_t end = text.find(' ', pos) == std::string::npos ? text.size() : text.find(' ', pos);
+        const size_t end =
+            text.find(' ', pos) == std::string::npos ? text.size() : text.find(' ', pos);
         const std::string tok = text.substr(pos, end - pos);
         pos = end + 1;
         const size_t colon = tok.find(':');
@@ -72,7 +75,9 @@ std::vector<Note> ParseBar(const std::string& text) {
     return notes;
 }
 
-double Attack(double s, double time) { return s < time ? s / time : 1.0; }
+double Attack(double s, double time) {
+    return s < time ? s / time : 1.0;
+}
 // Gate with a short release after the note's length.
 double Release(double s, double length, double time) {
     return s < length ? 1.0 : (s < length + time ? 1.0 - (s - length) / time : 0.0);
@@ -84,8 +89,10 @@ void Bass(Track& t, double beat, double beats, int midi, double gain) {
     for (long i = 0; i < n; ++i) {
         const double s = double(i) / kRate;
         double v = 0;
-        for (int k = 1; k <= 6; ++k) v += Sine(k * f * s) / k * (k == 1 ? 1.0 : Decay(s, 0.08 * 2 / k));
-        t.add(first + i, v * gain * Attack(s, 0.004) * Release(s, len, 0.03) * (0.6 + 0.4 * Decay(s, 0.2)));
+        for (int k = 1; k <= 6; ++k)
+            v += Sine(k * f * s) / k * (k == 1 ? 1.0 : Decay(s, 0.08 * 2 / k));
+        t.add(first + i,
+              v * gain * Attack(s, 0.004) * Release(s, len, 0.03) * (0.6 + 0.4 * Decay(s, 0.2)));
     }
 }
 
@@ -98,7 +105,8 @@ void Pad(Track& t, double beat, double beats, const Chord& c, double gain) {
         const double f = NoteHz(voices[v]);
         for (long i = 0; i < n; ++i) {
             const double s = double(i) / kRate;
-            const double tone = Sine(f * 0.9985 * s) + Sine(f * 1.0015 * s + 0.3) + 0.2 * Sine(2 * f * s);
+            const double tone =
+                Sine(f * 0.9985 * s) + Sine(f * 1.0015 * s + 0.3) + 0.2 * Sine(2 * f * s);
             t.add(first + i, tone * gain * Attack(s, 0.3) * Release(s, len, 0.5));
         }
     }
@@ -109,7 +117,8 @@ void Pluck(Track& t, double beat, int midi, double gain) {
     const long first = At(beat), n = long(0.3 * kRate);
     for (long i = 0; i < n; ++i) {
         const double s = double(i) / kRate;
-        const double v = Sine(f * s) + Sine(3 * f * s) / 3 * Decay(s, 0.04) + Sine(5 * f * s) / 5 * Decay(s, 0.02);
+        const double v = Sine(f * s) + Sine(3 * f * s) / 3 * Decay(s, 0.04) +
+                         Sine(5 * f * s) / 5 * Decay(s, 0.02);
         t.add(first + i, v * gain * Attack(s, 0.002) * Decay(s, 0.07) * Release(s, 0.25, 0.05));
     }
 }
@@ -122,7 +131,8 @@ void Lead(Track& t, double beat, double beats, int midi, double gain) {
         const double vib = s > 0.15 ? 0.35 * (s - 0.15 < 0.2 ? (s - 0.15) / 0.2 : 1.0) : 0.0;
         const double ph = f * s + vib * Sine(5.5 * s) / 6.0 * f / 440.0;
         const double v = Sine(ph) - Sine(3 * ph) / 9 + Sine(5 * ph) / 25 + 0.15 * Sine(2 * ph);
-        t.add(first + i, v * gain * Attack(s, 0.012) * Release(s, len, 0.08) * (0.75 + 0.25 * Decay(s, 0.3)));
+        t.add(first + i,
+              v * gain * Attack(s, 0.012) * Release(s, len, 0.08) * (0.75 + 0.25 * Decay(s, 0.3)));
     }
 }
 
@@ -186,7 +196,8 @@ std::vector<int16_t> RenderMusic() {
             const int third = c.minor ? 3 : 4;
             const int tones[4] = {c.root + 36, c.root + 36 + third, c.root + 36 + 7, c.root + 48};
             static const int order[8] = {0, 1, 2, 1, 3, 2, 1, 2};
-            for (int k = 0; k < 16; ++k) Pluck(t, b0 + k * 0.25, tones[order[k % 8]], k % 4 == 0 ? 0.075 : 0.055);
+            for (int k = 0; k < 16; ++k)
+                Pluck(t, b0 + k * 0.25, tones[order[k % 8]], k % 4 == 0 ? 0.075 : 0.055);
         }
 
         // The tune, with two echoes.
@@ -208,7 +219,8 @@ std::vector<int16_t> RenderMusic() {
             const bool kick = step == 0 || step == 8 || (bar % 2 == 1 && step == 11);
             if (kick && !breakdown) Kick(t, at, 0.55);
             if (step == 4 || step == 12) Snare(t, at, breakdown ? 0.12 : 0.28, seed++);
-            if (bar == kBars - 1 && step >= 8 && step % 4 != 0) Snare(t, at, 0.08 + 0.02 * (step - 8), seed++);
+            if (bar == kBars - 1 && step >= 8 && step % 4 != 0)
+                Snare(t, at, 0.08 + 0.02 * (step - 8), seed++);
             if (step % 2 == 0) {
                 const bool open = step == 14 && bar % 4 == 3;
                 Hat(t, at, step % 4 == 2 ? 0.08 : 0.05, open ? 0.09 : 0.018, seed++);

@@ -9,7 +9,9 @@
 namespace tsn {
 namespace {
 
-QString DataFile(const char* name) { return QString(TESSARIN_DATA_DIR) + "/" + name; }
+QString DataFile(const char* name) {
+    return QString(TESSARIN_DATA_DIR) + "/" + name;
+}
 
 TEST(QtImages, SpriteSheetLoadsPixelForPixel) {
     const QImage sheet(DataFile("tsn32.bmp"));
@@ -25,7 +27,8 @@ TEST(QtImages, SpriteSheetLoadsPixelForPixel) {
 }
 
 TEST(QtImages, IconsLoadWithTransparentCorners) {
-    for (const char* name : {"Images/Played32.ico", "Images/Skipped32.ico", "Images/NotPlayed32.ico"}) {
+    for (const char* name :
+         {"Images/Played32.ico", "Images/Skipped32.ico", "Images/NotPlayed32.ico"}) {
         const QImage icon(DataFile(name));
         ASSERT_FALSE(icon.isNull()) << name;
         EXPECT_EQ(icon.size(), QSize(32, 32)) << name;
