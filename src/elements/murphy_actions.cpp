@@ -311,8 +311,8 @@ int subMurphyRunsInto(GameState& s, int cell, uint16_t value, int direction) {
     const int code = LowByte(value);
     const int group = HighByte(value) & 0xF0;
     if (code == kZonk) {
-        // A Zonk rolling or falling away from Murphy's path only blocks; one coming toward it
-        // (or across it) is hit.
+        // Walking sideways, some phases of a falling or rolling Zonk only block him; any
+        // other moving Zonk is hit.
         bool blocked = false;
         if (direction == kLeft) {
             blocked = group == 0x20 || group == 0x40 || group == 0x50 || group == 0x70;
