@@ -538,5 +538,25 @@ TEST(EnemyEncounters, AnEnemyArrivingInFrontOfMurphyEndsTheRun) {
     EXPECT_EQ(s.LevelSolved, 0);
 }
 
+TEST(EnemyEncounters, MurphyInAPortIsSafeOnlyFromSnikSnaks) {
+    // The enemy sits in a pocket above Murphy, faces down from frame 12 and looks at him on
+    // frame 15. Murphy starts passing the port on frame 9 and is still in it on frame 15.
+    const std::vector<std::string> rows = {"######", "##S###", "#.M-.#", "######"};
+    for (char enemy : {'S', 'e'}) {
+        for (bool passing : {false, true}) {
+            SCOPED_TRACE(std::string(1, enemy) + (passing ? " passing" : " at rest"));
+            GameState s = MakeLevel(WithEnemy(rows, enemy));
+            test::Steps(s, 9);
+            test::Step(s, passing ? 4 : 0);
+            test::Steps(s, 5);
+            EXPECT_EQ(s.PlayField16[CellAt(s, 2, 1)] >> 8, 4);  // facing down
+            test::Step(s);                                      // frame 15
+            const bool spared = passing && enemy == 'S';
+            EXPECT_EQ(s.PlayField16[CellAt(s, 2, 1)] & 0xFF, spared ? kSnik : 31);
+            EXPECT_EQ((s.PlayField16[CellAt(s, 2, 2)] & 0xFF) == 3, spared);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tsn
