@@ -223,7 +223,7 @@ TEST(RandomDraws, BugsAndTerminalsDrawInCellOrder) {
     }
 }
 
-// Everything a run can observe, frame by frame.
+// Everything a run can observe, frame by frame, in a level with bugs, terminals and enemies.
 struct Trace {
     std::vector<uint64_t> fields;
     std::vector<uint16_t> seeds;
@@ -234,8 +234,8 @@ struct Trace {
 Trace TraceRun(uint16_t seed, GameView* view, int16_t noDisplay) {
     test::LevelOptions o;
     o.seed = seed;
-    GameState s = MakeLevel({"##########", "#T.b.T.bb#", "#b.T.b.T.#", "#.b.b..T.#", "##########",
-                             "#M########", "##########"},
+    GameState s = MakeLevel({"##########", "#T.b.T.bb#", "#b.T.b.T.#", "#.b.S..T.#", "#e.......#",
+                             "##########", "#M########", "##########"},
                             o);
     s.view = view;
     s.NoDisplay = noDisplay;
