@@ -1,0 +1,170 @@
+#pragma once
+// The program's one top-level window: menus, play buttons, the level list, the panel of
+// displays, the view pane and the status line. It runs the start-up and shutdown sequences
+// and is the host of the game runs.
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "app/key_table.h"
+#include "app/panel_display.h"
+#include "app/session_host.h"
+#include "app/settings.h"
+#include "app/startup_checks.h"
+#include "engine/game_state.h"
+#include "presentation/sound_system.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QFrame;
+
+namespace tsn {
+
+class GameSession;
+class ViewController;
+class ViewPane;
+class ViewPort;
+
+class MainWindow : public QMainWindow, public SessionHost, public PanelDisplay {
+    Q_OBJECT
+public:
+    MainWindow(const StartupData& startup, QSettings* store, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence after the data checks: settings, sound, the level set, the
+    // player's identity. Returns false when the program must end.
+    bool Load();
+    // The shutdown sequence.
+    void Unload();
+
+    GameState& State() { return s_; }
+    GameSession& Session() { return *session_; }
+    ViewController& View() { return *view_; }
+    KeyboardState& Keys() { return keys_; }
+    SoundSystem& Sound() { return sound_; }
+    Settings& Config() { return settings_; }
+    QComboBox* LevelList() { return cmbLevel_; }
+
+    void InitNewLevelFile(const QString& path);
+    void FillLevelList(const QString& path, int select);
+    void SelectLevel(int index);
+    void SaveAllSettings();
+    QString Caption() const;
+
+    // SessionHost
+    void UpdateAllControls() override;
+    void UpdateMainCaption() override;
+    void SetStatus(const QString& text) override;
+    void StartStatusTimer() override;
+    void SetProgress(int step) override;
+    void ShowFrameCount(int64_t frames) override;
+    void ShowTimeLeft(const QString& text) override;
+    void ShowGameTime(const QString& text) override;
+    void ShowFps(double fps) override;
+    void ShowKey(int action) override;
+    bool AskMemoryStep() override;
+    bool AskExit() override;
+    void Beep() override;
+    void TogglePanel() override;
+    void SaveSnapshot() override;
+    bool ReadCurrentLevel() override;
+    void ReopenLevelFile() override;
+    void WriteLastRunFile() override;
+    void RecordRunResult(bool solved) override;
+    void ProcessEvents() override;
+
+    // PanelDisplay
+    void ShowInfotronsNeeded(int value) override;
+    void ShowSteps(int value) override;
+    void ShowRedDiskCount(int value) override;
+    void ClearRedDiskCount() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void BuildViewMenu(QMenu* view);
+    void BuildSpeedMenu(QMenu* speed);
+    void ApplySettings();
+    void CollectSettings();
+    void AskPlayerIdentity();
+    void ShowLevel();
+    void OpenCommand();
+    void AboutCommand();
+    void DisableSoundCommand();
+    void ShowStatistics();
+    void CheckSpriteSheet();
+    void ErrorBox(const QString& title, const QString& text);
+    void FileErrorBox(const std::string& text);
+
+    GameState s_;
+    KeyboardState keys_;
+    SoundSystem sound_;
+    Settings settings_;
+    StartupData data_;
+    QSettings* store_;
+    std::unique_ptr<ViewController> view_;
+    std::unique_ptr<GameSession> session_;
+    QString playerName_;
+    QString playerEmail_;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+
+    // Controls
+    QPushButton* cmdPlay_ = nullptr;
+    QPushButton* cmdPause_ = nullptr;
+    QPushButton* cmdStop_ = nullptr;
+    QPushButton* cmdPlayDemo_ = nullptr;
+    QComboBox* cmbLevel_ = nullptr;
+    QFrame* panel_ = nullptr;
+    QLabel* lblInfoCount_ = nullptr;
+    QLabel* lblRedDiskCount_ = nullptr;
+    QLabel* lblSteps_ = nullptr;
+    QLabel* lblFrameCount_ = nullptr;
+    QLabel* lblLevelTime_ = nullptr;
+    QLabel* lblFps_ = nullptr;
+    QLabel* lblTimeLeft_ = nullptr;
+    QLabel* lblTotalSteps_ = nullptr;
+    QLabel* lblTotalLevelTime_ = nullptr;
+    QLabel* lblBestSteps_ = nullptr;
+    QLabel* lblTotalTries_ = nullptr;
+    QLabel* lblAllLevelsTime_ = nullptr;
+    QLabel* lblStatus_ = nullptr;
+    std::array<QLabel*, 5> keyLights_{};
+    std::array<int, 5> keyLit_{};
+    QProgressBar* progress_ = nullptr;
+    ViewPort* viewPort_ = nullptr;
+    ViewPane* viewPane_ = nullptr;
+    QTimer statusTimer_;
+
+    // Menus
+    QMenu* menFile_ = nullptr;
+    QMenu* menView_ = nullptr;
+    QMenu* menZoom_ = nullptr;
+    QMenu* menSpeed_ = nullptr;
+    QMenu* menSpeedPlay_ = nullptr;
+    QMenu* menSpeedDemo_ = nullptr;
+    QMenu* menOptions_ = nullptr;
+    QMenu* menHelp_ = nullptr;
+    std::array<QAction*, 25> menStretch_{};
+    std::array<QAction*, 18> menPlaySpeed_{};
+    std::array<QAction*, 18> menDemoSpeed_{};
+    QAction* menBorder_ = nullptr;
+    QAction* menPanel_ = nullptr;
+    QAction* menAutoScroll_ = nullptr;
+    QAction* menFaster_ = nullptr;
+    QAction* menSlower_ = nullptr;
+    QAction* mnuDisableSound_ = nullptr;
+};
+
+}  // namespace tsn

@@ -1,0 +1,128 @@
+// The current level file: the level list, choosing a level, reading it for a run, and the
+// file of the last finished run.
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QIcon>
+#include <QMessageBox>
+
+#include "app/app_paths.h"
+#include "app/game_session.h"
+#include "app/level_list.h"
+#include "app/main_window.h"
+#include "app/view_controller.h"
+#include "files/read_level.h"
+#include "files/tsn_file.h"
+
+namespace tsn {
+
+void MainWindow::InitNewLevelFile(const QString& path) {
+    s_.CurrentLevelFile = path.toStdString();
+    s_.LastRunFile.clear();
+    SaveAllSettings();
+    FillLevelList(path, 0);
+    UpdateMainCaption();
+    UpdateAllControls();
+}
+
+void MainWindow::FillLevelList(const QString& path, int select) {
+    cmbLevel_->clear();
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        QMessageBox::critical(this, "Fatal Error",
+                              "The File " + path + " was not found. sub FillLevelList");
+        std::exit(1);
+    }
+    static const QIcon icons[3] = {
+        QIcon(FindDataFile(data_.dataFolder, "Images/NotPlayed32.ico")),
+        QIcon(FindDataFile(data_.dataFolder, "Images/Played32.ico")),
+        QIcon(FindDataFile(data_.dataFolder, "Images/Skipped32.ico")),
+    };
+    for (const LevelListEntry& e : ReadLevelList(path))
+        cmbLevel_->addItem(icons[e.progress >= 0 && e.progress <= 2 ? e.progress : 0], e.text,
+                           e.progress);
+    if (cmbLevel_->count() == 0) return;
+    const int index = select >= 1 && select <= cmbLevel_->count() ? select - 1 : 0;
+    cmbLevel_->setCurrentIndex(index);
+    SelectLevel(index);
+}
+
+void MainWindow::SelectLevel(int index) {
+    if (index < 0 || index >= cmbLevel_->count()) return;
+    const int number = cmbLevel_->count() == 1 ? 1 : index + 1;
+    s_.CurrentLevelNumber = static_cast<uint8_t>(number);
+    if (number != s_.LoadedLevelNumber) s_.LastRunFile.clear();
+    s_.LoadedLevelNumber = s_.CurrentLevelNumber;
+    ShowLevel();
+}
+
+void MainWindow::ShowLevel() {
+    ReadCurrentLevel();
+    s_.GameRunning = 0;
+    view_->Renderer().SetDisplayRegion();
+    view_->ReStretch(view_->ctx.Stretch);
+    if (s_.LevelLoaded) {
+        // The level as it will start: Murphy's cell gives the view its place.
+        for (int i = 0; i < static_cast<int>(s_.FieldBytes.size()); ++i)
+            if (s_.FieldBytes[static_cast<size_t>(i)] == 3) {
+                s_.MurphyScreenXPos = s_.CellPixelX(i);
+                s_.MurphyScreenYPos = s_.CellPixelY(i);
+                break;
+            }
+        view_->MurphyTarget();
+        view_->ScrollToClamped(view_->ScreenScrollXPos, view_->ScreenScrollYPos);
+        view_->RedrawAll();
+    }
+    int infotrons = s_.Info.infotronsNeeded();
+    if (infotrons == 0) {
+        for (uint8_t b : s_.FieldBytes) infotrons += b == 4 ? 1 : 0;
+        infotrons %= 256;
+    }
+    s_.InfotronsNeeded = static_cast<int16_t>(infotrons);
+    UpdateAllControls();
+}
+
+bool MainWindow::ReadCurrentLevel() {
+    const FileStatus st = ReadLevel(s_, "");
+    if (!st) FileErrorBox(st.error().Text());
+    if (!s_.LevelLoaded)
+        SetStatus(QStringLiteral("Failed loading level. sub subFetchAndInitLevel"));
+    return s_.LevelLoaded;
+}
+
+void MainWindow::ReopenLevelFile() {
+    // Read the level and its demo afresh from the file it comes from (the last run's file
+    // when there is one), keeping the chosen level.
+    ReadCurrentLevel();
+}
+
+void MainWindow::WriteLastRunFile() {
+    const QString folder = UserSubFolder("Temp");
+    const QString stamp = QDateTime::currentDateTime().toString("HHmmssddMMyyyy");
+    const QString name =
+        LastRunFileName(s_.Info.title(), s_.CurrentLevelNumber,
+                        QString::fromStdString(s_.CurrentLevelFile), s_.StepCount,
+                        s_.LevelSolved == 1, stamp);
+    QString path = QDir(folder).filePath(name);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(folder).filePath(QFileInfo(name).completeBaseName() + "_" +
+                                     QString::number(n) + ".tsn");
+    SaveOptions options;
+    options.signature.mySignature = settings_.MySignature.toStdString();
+    options.signature.dateTime = QDateTime::currentDateTime().toString().toStdString();
+    options.signature.version = TESSARIN_VERSION;
+    options.saveWithoutDemo = [] { return false; };
+    options.saveWithMySignature = [] { return false; };
+    const FileStatus st = SaveTSN(s_, path.toStdString(), true, false, options);
+    if (!st) {
+        FileErrorBox(st.error().Text());
+        return;
+    }
+    s_.LastRunFile = path.toStdString();
+    s_.LevelHasDemo = true;
+}
+
+void MainWindow::RecordRunResult(bool) {
+    // The player's progress file arrives with a later change; runs are not recorded yet.
+}
+
+}  // namespace tsn

@@ -1,0 +1,159 @@
+// Start-up and shutdown of the main window, and the settings it keeps.
+#include <QApplication>
+#include <QDir>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
+
+#include "app/app_paths.h"
+#include "app/game_session.h"
+#include "app/main_window.h"
+#include "app/speed_table.h"
+#include "app/view_controller.h"
+#include "app/view_pane.h"
+#include "files/path_names.h"
+
+namespace tsn {
+
+bool MainWindow::Load() {
+    settings_ = LoadSettings(*store_, data_.dataFolder);
+    ApplySettings();
+
+    view_->LoadSheet(FindDataFile(data_.dataFolder, "tsn32.bmp"));
+    if (!settings_.GLOBALSOUND) {
+        const QString soundFolder = FindDataFile(data_.dataFolder, "Sound");
+        // No audio device: the game runs silently.
+        if (sound_.InitSound(soundFolder)) sound_.LoadMusic(soundFolder);
+    }
+    sound_.MusicOn = settings_.Music;
+    sound_.SoundFxOn = settings_.SoundFX;
+    sound_.SetMusicVolume(settings_.MusicVolume);
+    sound_.SetSampleVolume(settings_.SampleVolume);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        session_->screenWidth = screen->size().width();
+        session_->screenHeight = screen->size().height();
+    }
+    view_->WindowLoaded = true;
+    view_->ctx.Stretch = static_cast<float>(settings_.gStretch);
+    view_->SetZoomMenu(session_->screenWidth, session_->screenHeight);
+    UpdateMainCaption();
+
+    QString path = settings_.LastPath;
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        path = FindDataFile(data_.dataFolder, "levels/levels.dat");
+    s_.CurrentLevelFile = path.toStdString();
+    FillLevelList(path, 0);
+    UpdateMainCaption();
+    UpdateAllControls();
+
+    AskPlayerIdentity();
+    mnuDisableSound_->setChecked(settings_.GLOBALSOUND);
+    loaded_ = true;
+    if (settings_.ShowSplash) {
+        show();
+        AboutCommand();
+    }
+    return true;
+}
+
+void MainWindow::AskPlayerIdentity() {
+    bool asked = false;
+    playerName_ = settings_.DefaultPlayerName.trimmed();
+    while (playerName_.isEmpty()) {
+        asked = true;
+        keys_.ReleaseAll();
+        playerName_ = QInputDialog::getText(this, "Player name not set.(MAX 25 chars)",
+                                            " Please enter your name:", QLineEdit::Normal,
+                                            "Player 1")
+                          .trimmed()
+                          .left(25);
+    }
+    playerEmail_ = settings_.DefaultPlayerEmail.trimmed();
+    while (playerEmail_.isEmpty()) {
+        asked = true;
+        keys_.ReleaseAll();
+        playerEmail_ = QInputDialog::getText(this, "Player email not set.(MAX 50 chars)",
+                                             " Please enter your email address:",
+                                             QLineEdit::Normal, "your email address")
+                           .trimmed()
+                           .left(50);
+    }
+    settings_.DefaultPlayerName = playerName_;
+    settings_.DefaultPlayerEmail = playerEmail_;
+    if (asked) SaveAllSettings();
+}
+
+void MainWindow::ApplySettings() {
+    session_->PlayDelay = session_->PlaySpeedSetting = SpeedDelay(GetSpeedIndex(settings_.FrameDelayPlay));
+    session_->DemoDelay = session_->DemoSpeedSetting = SpeedDelay(GetSpeedIndex(settings_.FrameDelayDemo));
+    menPlaySpeed_[static_cast<size_t>(GetSpeedIndex(session_->PlayDelay))]->setChecked(true);
+    menDemoSpeed_[static_cast<size_t>(GetSpeedIndex(session_->DemoDelay))]->setChecked(true);
+    session_->GetReadyTime = settings_.GetReadyTime;
+    session_->FinalSituation = settings_.FinalSituation;
+    session_->MusicOn = settings_.Music;
+    session_->SoundFxOn = settings_.SoundFX;
+    session_->GameMode = settings_.GameMode;
+    s_.AllowRedDiskCheat = settings_.AllowRedDiskCheat ? -1 : 0;
+    s_.AllowEatRightRedDiskBug = settings_.AllowEatRightRedDiskBug ? -1 : 0;
+    view_->AutoScroll = settings_.AutoScroll;
+    menAutoScroll_->setChecked(settings_.AutoScroll);
+    view_->SetBorderShown(settings_.ShowBorder);
+    menBorder_->setChecked(settings_.ShowBorder);
+    view_->LimitToOriginal = settings_.LimitToOriginalFieldSize;
+    const uint32_t bg = static_cast<uint32_t>(settings_.GameBackgroundColor);
+    QPalette pal = viewPort_->palette();
+    pal.setColor(QPalette::Window, QColor(bg & 0xFF, (bg >> 8) & 0xFF, (bg >> 16) & 0xFF));
+    viewPort_->setPalette(pal);
+
+    if (settings_.Geometry) {
+        setGeometry(static_cast<int>(settings_.Geometry->left), static_cast<int>(settings_.Geometry->top),
+                    static_cast<int>(settings_.Geometry->width), static_cast<int>(settings_.Geometry->height));
+    } else {
+        resize(1024, 720);
+    }
+}
+
+void MainWindow::CollectSettings() {
+    settings_.LastPath = QString::fromStdString(s_.CurrentLevelFile);
+    if (!isMinimized()) {
+        const QRect g = geometry();
+        settings_.Geometry = WindowGeometry{static_cast<double>(g.width()),
+                                            static_cast<double>(g.height()),
+                                            static_cast<double>(g.x()), static_cast<double>(g.y())};
+        settings_.WinState = isMaximized() ? 2 : 0;
+    } else {
+        settings_.Geometry.reset();  // keep the stored size and position
+    }
+    settings_.ShowBorder = view_->BorderShown();
+    settings_.AutoScroll = view_->AutoScroll;
+    settings_.FrameDelayPlay = session_->PlaySpeedSetting;
+    settings_.FrameDelayDemo = session_->DemoSpeedSetting;
+    settings_.gStretch = view_->ctx.Stretch;
+    settings_.MusicVolume = sound_.MusicVolume();
+    settings_.SampleVolume = sound_.SampleVolume();
+    settings_.Music = session_->MusicOn;
+    settings_.SoundFX = session_->SoundFxOn;
+}
+
+void MainWindow::SaveAllSettings() {
+    if (!loaded_) return;
+    CollectSettings();
+    SaveSettings(*store_, settings_);
+}
+
+void MainWindow::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    s_.StopRequested = -1;
+    s_.EndLevelNow = 1;
+    if (!data_.spriteSheetInvalid && s_.GameRunning != 0) session_->Stop();
+    if (!data_.tempLevelFile.isEmpty()) QFile::remove(data_.tempLevelFile);
+    SaveAllSettings();
+    QCoreApplication::processEvents();
+    sound_.Shutdown();
+    hide();
+}
+
+}  // namespace tsn

@@ -1,0 +1,40 @@
+#pragma once
+// What a run needs from the main window: its labels, its dialogs and the level files.
+#include <QString>
+#include <cstdint>
+
+namespace tsn {
+
+class SessionHost {
+public:
+    virtual ~SessionHost() = default;
+    virtual void UpdateAllControls() = 0;
+    virtual void UpdateMainCaption() = 0;
+    virtual void SetStatus(const QString& text) = 0;
+    virtual void StartStatusTimer() = 0;
+    // The get-ready bar: 0 .. 200, or -1 to hide it.
+    virtual void SetProgress(int step) = 0;
+    virtual void ShowFrameCount(int64_t frames) = 0;
+    virtual void ShowTimeLeft(const QString& text) = 0;
+    virtual void ShowGameTime(const QString& text) = 0;
+    virtual void ShowFps(double fps) = 0;
+    virtual void ShowKey(int action) = 0;
+    // Memory mode: true for one more frame.
+    virtual bool AskMemoryStep() = 0;
+    // "Exit to windows?": true to quit.
+    virtual bool AskExit() = 0;
+    virtual void Beep() = 0;
+    virtual void TogglePanel() = 0;
+    virtual void SaveSnapshot() = 0;
+    // Reads the current level (CurrentLevelNumber of the current file) into the state.
+    virtual bool ReadCurrentLevel() = 0;
+    // Opens the current level file afresh (the play-demo command reads the demo again).
+    virtual void ReopenLevelFile() = 0;
+    // The level and this run's recorded actions into a new temporary container.
+    virtual void WriteLastRunFile() = 0;
+    // The run's result into the player's progress.
+    virtual void RecordRunResult(bool solved) = 0;
+    virtual void ProcessEvents() = 0;
+};
+
+}  // namespace tsn

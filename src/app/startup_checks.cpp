@@ -1,0 +1,98 @@
+#include "app/startup_checks.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/app_paths.h"
+#include "app/sheet_digest.h"
+
+namespace tsn {
+
+const std::vector<RequiredFile>& RequiredDataFiles() {
+    static const std::vector<RequiredFile> files = {
+        {"levels/levels.dat", "\\levels\\levels.dat"},
+        {"Images/Played32.ico", "\\Images\\Played32.ico"},
+        {"Images/Skipped32.ico", "\\Images\\Skipped32.ico"},
+        {"Images/NotPlayed32.ico", "\\Images\\NotPlayed32.ico"},
+        {"Sound/Zonk.wav", "\\Sound\\Zonk.wav"},
+        {"Sound/Infotron.wav", "\\Sound\\Infotron.wav"},
+        {"Sound/Bug.wav", "\\Sound\\Bug.wav"},
+        {"Sound/Explosion.wav", "\\Sound\\Explosion.wav"},
+        {"Sound/Push.wav", "\\Sound\\Push.wav"},
+        {"Sound/Exit.wav", "\\Sound\\Exit.wav"},
+        {"Sound/Base.wav", "\\Sound\\Base.wav"},
+        {"Sound/quorvane.mp3", "\\Sound\\quorvane.mp3"},
+    };
+    return files;
+}
+
+QString ExpectedSheetDigest() { return QStringLiteral(TESSARIN_SHEET_MD5); }
+
+QString FileDigest(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QCryptographicHash h(QCryptographicHash::Md5);
+    h.addData(&f);
+    return QString::fromLatin1(h.result().toHex()).toUpper();
+}
+
+std::optional<StartupFailure> CheckDataFolder(const QString& dataFolder, StartupData& out) {
+    out.dataFolder = dataFolder;
+    const QString temp = TemporaryFolder();
+    if (temp.isEmpty()) return StartupFailure{"Fatal Error", "Can't get a valid temp path."};
+    const QString own = MyTempFileName(QCoreApplication::applicationPid());
+    CleanStaleTempFiles(temp, own);
+    out.tempLevelFile = QDir(temp).filePath(own);
+
+    const QString sheet = FindDataFile(dataFolder, "tsn32.bmp");
+    if (!QFileInfo::exists(sheet))
+        return StartupFailure{"Fatal Error", "The File tsn32.bmp was not found."};
+    out.spriteSheetInvalid =
+        FileDigest(sheet).compare(ExpectedSheetDigest(), Qt::CaseInsensitive) != 0;
+
+    for (const RequiredFile& f : RequiredDataFiles())
+        if (!QFileInfo::exists(FindDataFile(dataFolder, f.relative)))
+            return StartupFailure{"Fatal Error", "The File " + f.shown + " was not found."};
+    return std::nullopt;
+}
+
+QString TemporaryFolder() {
+    const QString system = QDir::tempPath();
+    if (!system.isEmpty() && QFileInfo(system).isDir()) return system;
+    const QString own = QDir(UserFolder()).filePath("Temp");
+    if (QDir().mkpath(own)) return own;
+    return {};
+}
+
+QString MyTempFileName(qint64 pid) {
+    const QString hex =
+        QStringLiteral("%1").arg(static_cast<qulonglong>(pid) & 0xFFFFFFFFu, 8, 16, QChar('0'));
+    return "tmp0x" + hex.toUpper() + ".tsn";
+}
+
+bool IsRunningCopy(qint64 pid) {
+    if (pid <= 0) return false;
+    const QFileInfo exe(QStringLiteral("/proc/%1/exe").arg(pid));
+    if (!exe.exists()) return false;
+    const QString target = exe.symLinkTarget();
+    const QString mine = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    return QFileInfo(target).fileName() == mine;
+}
+
+void CleanStaleTempFiles(const QString& folder, const QString& ownName) {
+    QDir dir(folder);
+    dir.remove(ownName);
+    const QStringList files = dir.entryList({"tmp0x*.tsn"}, QDir::Files);
+    for (const QString& name : files) {
+        if (name.compare(ownName, Qt::CaseInsensitive) == 0) continue;
+        bool ok = false;
+        const qint64 pid = name.mid(5, 8).toLongLong(&ok, 16);
+        if (ok && IsRunningCopy(pid)) continue;
+        dir.remove(name);  // a file that cannot be deleted is skipped
+    }
+}
+
+}  // namespace tsn

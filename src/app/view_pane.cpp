@@ -1,0 +1,49 @@
+#include "app/view_pane.h"
+
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "presentation/scroll_buffer.h"
+
+namespace tsn {
+
+ViewPane::ViewPane(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ViewPane::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (buffer_ == nullptr || !buffer_->Valid()) {
+        p.fillRect(rect(), Qt::black);
+        return;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const QRect source = buffer_->SourceRect(size());
+    p.fillRect(rect(), Qt::black);
+    if (source.width() <= 0 || source.height() <= 0) return;
+    // Only the part of the source inside the buffer is copied; the rest of the pane stays black.
+    const QRect inside = source.intersected(buffer_->Surface().rect());
+    if (inside.isEmpty()) return;
+    const double sx = static_cast<double>(width()) / source.width();
+    const double sy = static_cast<double>(height()) / source.height();
+    const QRectF target((inside.x() - source.x()) * sx, (inside.y() - source.y()) * sy,
+                        inside.width() * sx, inside.height() * sy);
+    p.drawImage(target, buffer_->Surface(), QRectF(inside));
+}
+
+void ViewPane::wheelEvent(QWheelEvent* e) {
+    if (onWheel) onWheel(e->angleDelta().y());
+    e->accept();
+}
+
+ViewPort::ViewPort(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ViewPort::resizeEvent(QResizeEvent*) {
+    if (onResize) onResize();
+}
+
+}  // namespace tsn
