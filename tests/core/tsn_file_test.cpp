@@ -44,6 +44,26 @@ TEST(TsnFile, NewStandardContainerLayout) {
     EXPECT_EQ(info.saveMark(), 132);
 }
 
+TEST(TsnFile, NewCollectionContainerFillsOnlyTheFirstEntry) {
+    testing::TempDir dir;
+    GameState s;
+    ASSERT_TRUE(CreateLevel(s, dir.file("c.tsn"), 40, 30, true).ok());
+    const auto bytes = testing::ReadBytes(dir.file("c.tsn"));
+    ASSERT_EQ(bytes.size(), 8u + 12 * 111 + 40 * 30 + 96);
+    EXPECT_EQ(bytes[6] | (bytes[7] << 8), 111);
+    EXPECT_EQ(bytes[12] | (bytes[13] << 8), 12 * 111 + 9);  // position of level 1
+    for (size_t i = 20; i < 8 + 12 * 111; ++i) ASSERT_EQ(bytes[i], 0) << i;
+    TsnContainer c;
+    ASSERT_TRUE(c.TsnOpen(dir.file("c.tsn")).ok());
+    EXPECT_EQ(c.TsnLoadLInfo(1)->title(), "-------Level 001-------");
+    EXPECT_FALSE(c.TsnLoadLInfo(2).ok());
+    GameState r;
+    ASSERT_TRUE(ReadTSN(r, dir.file("c.tsn")).ok());
+    EXPECT_EQ(r.FieldWidth, 40);
+    EXPECT_EQ(r.PlayField16[41], 3);
+    EXPECT_EQ(r.PlayField16[81], 7);
+}
+
 TEST(TsnFile, LargestLevelRoundTripsByteForByte) {
     testing::TempDir dir;
     GameState s;
