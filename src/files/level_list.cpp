@@ -62,4 +62,14 @@ FileResult<std::vector<LevelListEntry>> LevelListEntries(const std::string& path
     return entries;
 }
 
+int LevelListSelection(int selectNumber, int entryCount) {
+    return selectNumber >= 1 && selectNumber <= entryCount ? selectNumber - 1 : 0;
+}
+
+void ChooseListedLevel(GameState& s, int position, int entryCount) {
+    s.CurrentLevelNumber = static_cast<uint8_t>(entryCount == 1 ? 1 : position + 1);
+    if (s.CurrentLevelNumber != s.LoadedLevelNumber) s.LastRunFile.clear();
+    s.LoadedLevelNumber = s.CurrentLevelNumber;
+}
+
 }  // namespace tsn

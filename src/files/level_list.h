@@ -10,6 +10,8 @@
 
 namespace tsn {
 
+struct GameState;
+
 struct LevelListEntry {
     int number = 0;      // 1-based level number
     std::string text;    // "001" + three blanks + the 23-character title
@@ -28,5 +30,14 @@ std::string LevelListText(int number, const LevelInfo& info);
 // error ("The File " + name + " was not found. sub FillLevelList" for a missing file).
 FileResult<std::vector<LevelListEntry>> LevelListEntries(const std::string& path,
                                                          std::span<const uint8_t> progress = {});
+
+// The entry a rebuilt list selects: select number − 1 when the number lies between 1 and the
+// number of entries, else entry 0.
+int LevelListSelection(int selectNumber, int entryCount);
+
+// What choosing list position `position` does before the level is started: CurrentLevelNumber
+// becomes position + 1 (1 when the list has a single entry), LastRunFile is forgotten when
+// another level than the last one chosen is taken, and LoadedLevelNumber follows.
+void ChooseListedLevel(GameState& s, int position, int entryCount);
 
 }  // namespace tsn

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/game_state.h"
 #include "files/level_list.h"
 #include "level_bytes.h"
 #include "temp_dir.h"
@@ -70,6 +71,24 @@ TEST(LevelList, ContainerListsEveryReadableLevel) {
     const auto bad = LevelListEntries(dir.file("bad.tsn"));
     ASSERT_FALSE(bad.ok());
     EXPECT_EQ(bad.error().procedure, "TsnOpen");
+}
+
+TEST(LevelList, SelectionAndChoosingALevel) {
+    EXPECT_EQ(LevelListSelection(0, 5), 0);
+    EXPECT_EQ(LevelListSelection(5, 5), 4);
+    EXPECT_EQ(LevelListSelection(6, 5), 0);
+    GameState s;
+    s.LoadedLevelNumber = 3;
+    s.LastRunFile = "run.tsn";
+    ChooseListedLevel(s, 2, 10);  // the same level again keeps its last run
+    EXPECT_EQ(s.CurrentLevelNumber, 3);
+    EXPECT_EQ(s.LastRunFile, "run.tsn");
+    ChooseListedLevel(s, 4, 10);
+    EXPECT_EQ(s.CurrentLevelNumber, 5);
+    EXPECT_EQ(s.LoadedLevelNumber, 5);
+    EXPECT_TRUE(s.LastRunFile.empty());
+    ChooseListedLevel(s, 7, 1);
+    EXPECT_EQ(s.CurrentLevelNumber, 1);
 }
 
 }  // namespace
