@@ -1,0 +1,22 @@
+# Runs `tessarin-cli verify` on the solution folder and fails unless it reports one successful
+# demo per level of LEVELS.DAT.
+file(SIZE ${DATA}/LEVELS.DAT set_size)
+math(EXPR levels "${set_size} / 1536")
+math(EXPR rest "${set_size} % 1536")
+if(NOT rest EQUAL 0 OR levels EQUAL 0)
+  message(FATAL_ERROR "LEVELS.DAT is ${set_size} bytes, not a whole number of levels")
+endif()
+file(GLOB demos ${DATA}/solutions/*.qv)
+list(LENGTH demos demo_count)
+if(NOT demo_count EQUAL levels)
+  message(FATAL_ERROR "${demo_count} solution demos for ${levels} levels")
+endif()
+execute_process(COMMAND ${CLI} verify ${DATA}/solutions
+  RESULT_VARIABLE status OUTPUT_VARIABLE report ERROR_VARIABLE errors)
+message("${report}")
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "verify failed (exit ${status}): ${errors}")
+endif()
+if(NOT report MATCHES "${levels} demos: ${levels} succeeded, 0 failed")
+  message(FATAL_ERROR "verify did not report ${levels} successful demos")
+endif()

@@ -1,0 +1,128 @@
+#include "solution_run.h"
+
+#include <cstdio>
+
+#include "engine/run.h"
+#include "files/level_set_file.h"
+#include "level_source.h"
+
+namespace tsn::levels {
+
+namespace {
+
+// Frames a move may wait for its way to clear before the script counts as stuck.
+constexpr int kMaxWaitForStart = 600;
+
+char SymbolOf(uint16_t v) {
+    if (v == 0xFFFF || v == 0x8888 || v == 0x9999 || v == 0xAAAA) return ',';
+    const int code = v & 0xFF;
+    if (code == 31) return '%';
+    if (code == 0 && v != 0) return ',';
+    if ((code & 0xFF) == 0xBB) return ',';
+    for (const auto& e : LevelLegend())
+        if (e.code == code) return e.symbol;
+    return '?';
+}
+
+bool AtRest(const GameState& s) { return s.PlayField16[s.MurphyPos] == 3; }
+bool MurphyGone(const GameState& s) { return (s.PlayField16[s.MurphyPos] & 0xFF) != 3; }
+
+}  // namespace
+
+std::string DescribeField(const GameState& s) {
+    std::string out;
+    char head[160];
+    std::snprintf(head, sizeof head, "frame %lld, Murphy at column %d row %d, Infotrons needed %d, red disks %d\n",
+                  static_cast<long long>(s.Frames()), s.MurphyPos % s.FieldWidth, s.MurphyPos / s.FieldWidth,
+                  s.InfotronsNeeded, s.RedDiskCount & 0xFF);
+    out += head;
+    for (int y = 0; y < s.FieldHeight; ++y) {
+        for (int x = 0; x < s.FieldWidth; ++x) out += SymbolOf(s.PlayField16[y * s.FieldWidth + x]);
+        out += '\n';
+    }
+    return out;
+}
+
+ScriptRun PlayScript(GameState& s, std::span<const uint8_t> set, int number, uint16_t seed,
+                     const std::vector<ScriptStep>& script, size_t stopAfter, int64_t maxTailFrames) {
+    ScriptRun r;
+    s.NoDisplay = 1;
+    s.clock = [] { return int32_t{0}; };
+    s.CurrentLevelNumber = static_cast<uint8_t>(number);
+    s.LoadedLevelNumber = s.CurrentLevelNumber;
+    if (!ReadLevelSet(s, set)) {
+        r.failure = "level " + std::to_string(number) + " is not in the set";
+        return r;
+    }
+    s.FreshRun = 0;
+    s.DemoPlayback = 0;
+    s.RandomSeed = seed;
+    s.StartRandomSeed = seed;
+    BeginRun(s);
+
+    bool ended = false;
+    auto frame = [&](int input) {
+        ended = RunOneFrame(s, input);
+        return ended;
+    };
+    auto fail = [&](const std::string& why) {
+        r.failure = why + "\n" + DescribeField(s);
+    };
+
+    for (size_t n = 0; n < script.size() && n < stopAfter && !ended; ++n) {
+        const ScriptStep& step = script[n];
+        const std::string where = "step " + std::to_string(n + 1) + " '" + step.text + "'";
+        if (step.kind != ScriptStep::Kind::Action) {
+            const int input = step.kind == ScriptStep::Kind::Wait ? 0 : step.input;
+            for (int i = 0; i < step.count && !ended; ++i) frame(input);
+        } else {
+            for (int i = 0; i < step.count && !ended; ++i) {
+                if (!AtRest(s)) {
+                    fail(where + ": Murphy is not at rest");
+                    return r;
+                }
+                if (step.layDisk && !frame(0) && !AtRest(s)) {
+                    fail(where + ": Murphy did not stay at rest");
+                    return r;
+                }
+                bool started = false;
+                for (int waited = 0; !ended; ++waited) {
+                    frame(step.input);
+                    if (ended) break;
+                    if (MurphyGone(s)) {
+                        fail(where + ": Murphy died");
+                        return r;
+                    }
+                    if (!started) {
+                        if (!AtRest(s)) started = true;
+                        else if (waited >= kMaxWaitForStart) {
+                            fail(where + ": the move never started");
+                            return r;
+                        }
+                        else continue;
+                    }
+                    if (AtRest(s)) break;
+                }
+            }
+        }
+        if (!ended && MurphyGone(s)) {
+            fail(where + ": Murphy died");
+            return r;
+        }
+        r.stepsDone = n + 1;
+    }
+    if (stopAfter < script.size()) {
+        EndRun(s);
+        r.frames = s.Frames();
+        r.failure = "stopped after " + std::to_string(stopAfter) + " steps\n" + DescribeField(s);
+        return r;
+    }
+    for (int64_t i = 0; i < maxTailFrames && !ended; ++i) frame(0);
+    EndRun(s);
+    r.frames = s.Frames();
+    r.solved = s.LevelSolved == 1 && ended && s.MurphyKilled == 0;
+    if (!r.solved) fail(ended ? "the run ended without the exit" : "the script ends before the exit");
+    return r;
+}
+
+}  // namespace tsn::levels
