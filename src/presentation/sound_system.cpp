@@ -51,6 +51,8 @@ void SoundSystem::Fail(const char* text) {
 
 bool SoundSystem::InitSound(const QString& soundFolder) {
     if (active_) return true;
+    // The program handles its own signals (a terminate request must end it).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

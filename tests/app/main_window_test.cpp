@@ -170,5 +170,34 @@ TEST(MainWindow, ZoomRebuildsTheViewAndPausingFreezesTheGame) {
     EXPECT_EQ(frames, 6);
 }
 
+TEST(MainWindow, EscapeAfterAPauseOnlyRearms) {
+    Fixture f;
+    MainWindow& w = *f.window;
+    GameState& s = w.State();
+    int frames = 0;
+    int16_t leadOutAfterFirstEsc = -1, leadOutAfterSecondEsc = -1;
+    QObject::connect(&w.Session(), &GameSession::frameDone, &w, [&] {
+        ++frames;
+        if (frames == 1) QTest::keyRelease(&w, Qt::Key_Space);
+        if (frames == 3) {
+            w.Session().TogglePause();
+            QTimer::singleShot(50, &w, [&] {
+                QTest::keyPress(&w, Qt::Key_Escape);  // pressed while paused: nothing yet
+                w.Session().TogglePause();
+            });
+        }
+        if (frames == 4) leadOutAfterFirstEsc = s.LeadOutCounter;
+        if (frames == 5) {
+            leadOutAfterSecondEsc = s.LeadOutCounter;
+            QTest::keyRelease(&w, Qt::Key_Escape);
+            w.Session().Stop();
+        }
+    });
+    QTest::keyPress(&w, Qt::Key_Space);
+    w.Session().IdlePoll();
+    EXPECT_EQ(leadOutAfterFirstEsc, 0);   // the first Esc only re-arms
+    EXPECT_EQ(leadOutAfterSecondEsc, 63); // still held: Murphy is killed, the lead-out runs
+}
+
 }  // namespace
 }  // namespace tsn
