@@ -1,6 +1,9 @@
 # Lays out the data folder beside the built game: every entry of the source data folder as a
-# link, and the starter level set when the source has no level set yet.
-#   cmake -DSRC=<source data> -DDST=<data beside the game> -DSTARTER=<starter levels folder> -P
+# link (a plain link to the whole folder would also expose files the game never reads).
+#   cmake -DSRC=<source data> -DDST=<data beside the game> -P link_data.cmake
+if(IS_SYMLINK ${DST})
+  file(REMOVE ${DST})
+endif()
 file(MAKE_DIRECTORY ${DST})
 file(GLOB entries RELATIVE ${SRC} ${SRC}/*)
 foreach(e ${entries})
@@ -8,6 +11,3 @@ foreach(e ${entries})
     file(CREATE_LINK ${SRC}/${e} ${DST}/${e} SYMBOLIC)
   endif()
 endforeach()
-if(NOT EXISTS ${SRC}/levels)
-  file(CREATE_LINK ${STARTER} ${DST}/levels SYMBOLIC)
-endif()
