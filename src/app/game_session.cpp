@@ -380,10 +380,7 @@ void GameSession::MainLoop() {
     EndRun(s_);
     s_.MainLoopActive = 1;
 
-    if (s_.DemoPlayback == 0 && s_.PlayFromEditor == 0) {
-        s_.Info.setRandomSeed(s_.StartRandomSeed);
-        host_.WriteLastRunFile();
-    }
+    if (s_.DemoPlayback == 0 && s_.PlayFromEditor == 0) host_.WriteLastRunFile();
     Stop();
     view_.Present();
     s_.MainLoopActive = 0;
@@ -415,31 +412,32 @@ CommandContext GameSession::Context() const {
 }
 
 void GameSession::PollFrameKeys() {
-    TakeFrameInput(s_, ActionFromKeys(keys_));
+    const KeyboardState k = keys_.Poll();
+    TakeFrameInput(s_, ActionFromKeys(k));
     if (s_.DemoPlayback == 1 && s_.EndLevelNow != 0) return;  // the demo has ended
     if (s_.MurphyInput != ShownKey) {
         host_.ShowKey(s_.MurphyInput);
         ShownKey = s_.MurphyInput;
     }
-    if (keys_.Down(1) && !PauseIdleMark) {
+    if (k.Down(1) && !PauseIdleMark) {
         s_.MurphyKilled = 1;
         s_.LoadingSavedGame = 0;
     }
-    PollCommands();
+    PollCommands(k);
 }
 
 void GameSession::PollPauseKey() {
-    if (PauseKeyUnpauses(keys_, NowMs(), KeyRepeatTick)) TogglePause();
+    if (PauseKeyUnpauses(keys_.Poll(), NowMs(), KeyRepeatTick)) TogglePause();
 }
 
-void GameSession::PollCommands() {
-    Execute(ChooseCommand(keys_, Context(), NowMs(), KeyRepeatTick));
+void GameSession::PollCommands(const KeyboardState& k) {
+    Execute(ChooseCommand(k, Context(), NowMs(), KeyRepeatTick));
 }
 
 void GameSession::IdlePoll() {
     if (AppInactive || inCommand_) return;
     inCommand_ = true;
-    PollCommands();
+    PollCommands(keys_.Poll());
     inCommand_ = false;
 }
 

@@ -96,7 +96,7 @@ private:
     void GetReady();
     void PollFrameKeys();
     void PollPauseKey();
-    void PollCommands();
+    void PollCommands(const KeyboardState& k);
     void MemoryStep();
     void TakeKeyLock();
     void FpsTick();

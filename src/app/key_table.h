@@ -15,9 +15,24 @@ public:
         return scanCode > 0 && scanCode < 256 && keys_[static_cast<size_t>(scanCode)] != 0;
     }
     void Set(int scanCode, bool down) {
-        if (scanCode > 0 && scanCode < 256) keys_[static_cast<size_t>(scanCode)] = down ? 0x80 : 0;
+        if (scanCode <= 0 || scanCode >= 256) return;
+        keys_[static_cast<size_t>(scanCode)] = down ? 0x80 : 0;
+        if (down) pressed_[static_cast<size_t>(scanCode)] = 1;
     }
-    void ReleaseAll() { keys_.fill(0); }
+    void ReleaseAll() {
+        keys_.fill(0);
+        pressed_.fill(0);
+    }
+
+    // The state one poll reads: every key that is down, and every key that went down since
+    // the previous poll even if it is already up again (a tap shorter than a frame counts).
+    KeyboardState Poll() {
+        KeyboardState k;
+        for (size_t i = 0; i < keys_.size(); ++i)
+            k.keys_[i] = (keys_[i] != 0 || pressed_[i] != 0) ? 0x80 : 0;
+        pressed_.fill(0);
+        return k;
+    }
 
     // A key event from the window: returns false when the key has no scan code here.
     // Auto-repeated events are ignored (the key simply stays down).
@@ -29,6 +44,7 @@ public:
 
 private:
     std::array<uint8_t, 256> keys_{};
+    std::array<uint8_t, 256> pressed_{};
 };
 
 // The scan code of a key event (0 when it has none). `nativeScanCode` tells left from right

@@ -8,11 +8,12 @@
 
 #include "app/app_paths.h"
 #include "app/game_session.h"
-#include "app/level_list.h"
 #include "app/main_window.h"
 #include "app/view_controller.h"
+#include "files/last_run.h"
+#include "files/level_list.h"
 #include "files/read_level.h"
-#include "files/tsn_file.h"
+#include "files/temp_files.h"
 
 namespace tsn {
 
@@ -27,31 +28,34 @@ void MainWindow::InitNewLevelFile(const QString& path) {
 
 void MainWindow::FillLevelList(const QString& path, int select) {
     cmbLevel_->clear();
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
-        QMessageBox::critical(this, "Fatal Error",
-                              "The File " + path + " was not found. sub FillLevelList");
-        std::exit(1);
+    auto entries = LevelListEntries(path.toStdString());
+    if (!entries) {
+        if (!QFileInfo::exists(path)) {
+            QMessageBox::critical(this, "Fatal Error",
+                                  QString::fromStdString(entries.error().description));
+            std::exit(1);
+        }
+        FileErrorBox(entries.error().Text());
+        return;
     }
     static const QIcon icons[3] = {
         QIcon(FindDataFile(data_.dataFolder, "Images/NotPlayed32.ico")),
         QIcon(FindDataFile(data_.dataFolder, "Images/Played32.ico")),
         QIcon(FindDataFile(data_.dataFolder, "Images/Skipped32.ico")),
     };
-    for (const LevelListEntry& e : ReadLevelList(path))
-        cmbLevel_->addItem(icons[e.progress >= 0 && e.progress <= 2 ? e.progress : 0], e.text,
+    for (const LevelListEntry& e : *entries)
+        cmbLevel_->addItem(icons[e.progress <= 2 ? e.progress : 0],
+                           QString::fromLatin1(e.text.c_str(), static_cast<int>(e.text.size())),
                            e.progress);
     if (cmbLevel_->count() == 0) return;
-    const int index = select >= 1 && select <= cmbLevel_->count() ? select - 1 : 0;
+    const int index = LevelListSelection(select, cmbLevel_->count());
     cmbLevel_->setCurrentIndex(index);
     SelectLevel(index);
 }
 
 void MainWindow::SelectLevel(int index) {
     if (index < 0 || index >= cmbLevel_->count()) return;
-    const int number = cmbLevel_->count() == 1 ? 1 : index + 1;
-    s_.CurrentLevelNumber = static_cast<uint8_t>(number);
-    if (number != s_.LoadedLevelNumber) s_.LastRunFile.clear();
-    s_.LoadedLevelNumber = s_.CurrentLevelNumber;
+    ChooseListedLevel(s_, index, cmbLevel_->count());
     ShowLevel();
 }
 
@@ -96,29 +100,26 @@ void MainWindow::ReopenLevelFile() {
 }
 
 void MainWindow::WriteLastRunFile() {
-    const QString folder = UserSubFolder("Temp");
-    const QString stamp = QDateTime::currentDateTime().toString("HHmmssddMMyyyy");
-    const QString name =
-        LastRunFileName(s_.Info.title(), s_.CurrentLevelNumber,
-                        QString::fromStdString(s_.CurrentLevelFile), s_.StepCount,
-                        s_.LevelSolved == 1, stamp);
-    QString path = QDir(folder).filePath(name);
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(folder).filePath(QFileInfo(name).completeBaseName() + "_" +
-                                     QString::number(n) + ".tsn");
+    LastRunNameParts parts;
+    parts.title = s_.Info.title();
+    parts.levelNumber = s_.CurrentLevelNumber;
+    parts.levelFileName = QFileInfo(QString::fromStdString(s_.CurrentLevelFile)).fileName().toStdString();
+    parts.dateTime = QDateTime::currentDateTime().toString("HHmmssddMMyyyy").toStdString();
+    parts.steps = s_.StepCount;
+    parts.solved = s_.LevelSolved == 1;
+    auto path = NewLastRunFile(parts);
+    if (!path) {
+        FileErrorBox(path.error().Text());
+        return;
+    }
     SaveOptions options;
     options.signature.mySignature = settings_.MySignature.toStdString();
     options.signature.dateTime = QDateTime::currentDateTime().toString().toStdString();
     options.signature.version = TESSARIN_VERSION;
     options.saveWithoutDemo = [] { return false; };
     options.saveWithMySignature = [] { return false; };
-    const FileStatus st = SaveTSN(s_, path.toStdString(), true, false, options);
-    if (!st) {
-        FileErrorBox(st.error().Text());
-        return;
-    }
-    s_.LastRunFile = path.toStdString();
-    s_.LevelHasDemo = true;
+    const FileStatus st = WriteLastRun(s_, *path, options);
+    if (!st) FileErrorBox(st.error().Text());
 }
 
 void MainWindow::RecordRunResult(bool) {

@@ -8,6 +8,7 @@
 
 #include "app/app_paths.h"
 #include "app/sheet_digest.h"
+#include "files/temp_files.h"
 
 namespace tsn {
 
@@ -68,9 +69,7 @@ QString TemporaryFolder() {
 }
 
 QString MyTempFileName(qint64 pid) {
-    const QString hex =
-        QStringLiteral("%1").arg(static_cast<qulonglong>(pid) & 0xFFFFFFFFu, 8, 16, QChar('0'));
-    return "tmp0x" + hex.toUpper() + ".tsn";
+    return QString::fromStdString(TempLevelFileName(static_cast<uint32_t>(pid)));
 }
 
 bool IsRunningCopy(qint64 pid) {
@@ -83,16 +82,8 @@ bool IsRunningCopy(qint64 pid) {
 }
 
 void CleanStaleTempFiles(const QString& folder, const QString& ownName) {
-    QDir dir(folder);
-    dir.remove(ownName);
-    const QStringList files = dir.entryList({"tmp0x*.tsn"}, QDir::Files);
-    for (const QString& name : files) {
-        if (name.compare(ownName, Qt::CaseInsensitive) == 0) continue;
-        bool ok = false;
-        const qint64 pid = name.mid(5, 8).toLongLong(&ok, 16);
-        if (ok && IsRunningCopy(pid)) continue;
-        dir.remove(name);  // a file that cannot be deleted is skipped
-    }
+    (void)RemoveStaleTempFiles(folder.toStdString(), ownName.toStdString(),
+                               [](uint32_t id) { return IsRunningCopy(id); });
 }
 
 }  // namespace tsn

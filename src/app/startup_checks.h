@@ -34,7 +34,7 @@ std::optional<StartupFailure> CheckDataFolder(const QString& dataFolder, Startup
 // The temporary folder: the system's when it exists, else "Temp" below the user's folder.
 // Empty when neither can be had.
 QString TemporaryFolder();
-// "tmp0x" + the process id as 8 upper-case hexadecimal digits + ".tsn".
+// This copy's temporary level file, named after the process id.
 QString MyTempFileName(qint64 pid);
 // Deletes this copy's own file, then every "tmp0x*.tsn" whose process is not a running copy
 // of this program.

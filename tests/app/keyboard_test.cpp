@@ -54,6 +54,21 @@ TEST(KeyTable, KeyEventsFillTheTable) {
     EXPECT_EQ(ScanCodeOf(Qt::Key_X, 0, false), key::kX);
 }
 
+TEST(KeyTable, ATapBetweenTwoPollsIsSeenOnce) {
+    KeyboardState k;
+    k.Set(key::kEscape, true);
+    k.Set(key::kEscape, false);  // released before the poll
+    k.Set(key::kRight, true);
+    KeyboardState first = k.Poll();
+    EXPECT_TRUE(first.Down(key::kEscape));
+    EXPECT_TRUE(first.Down(key::kRight));
+    KeyboardState second = k.Poll();
+    EXPECT_FALSE(second.Down(key::kEscape));
+    EXPECT_TRUE(second.Down(key::kRight));  // still held
+    k.ReleaseAll();
+    EXPECT_FALSE(k.Poll().Down(key::kRight));
+}
+
 CommandContext Running() {
     CommandContext c;
     c.running = true;
