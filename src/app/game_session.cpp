@@ -353,7 +353,8 @@ void GameSession::MainLoop() {
             if (frameStart == 0) break;
             const int64_t elapsed = tick_.TickDiffUS(frameStart);
             if (elapsed >= DeltaT) break;
-            if (DeltaT - elapsed > 30000) QThread::usleep(1000);
+            // Sleep in small steps while more than 2 ms remain; the last stretch is busy.
+            if (DeltaT - elapsed > int64_t{2000} * 10000) QThread::usleep(500);
         }
         if (Paused || AppInactive) continue;
         frameStart = tick_.TickNow();
