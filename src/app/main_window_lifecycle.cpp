@@ -19,6 +19,7 @@ namespace tsn {
 bool MainWindow::Load() {
     settings_ = LoadSettings(*store_, data_.dataFolder);
     ApplySettings();
+    loaded_ = true;  // from here on the settings may be saved
 
     view_->LoadSheet(FindDataFile(data_.dataFolder, "tsn32.bmp"));
     if (!settings_.GLOBALSOUND) {
@@ -50,7 +51,6 @@ bool MainWindow::Load() {
 
     AskPlayerIdentity();
     mnuDisableSound_->setChecked(settings_.GLOBALSOUND);
-    loaded_ = true;
     if (settings_.ShowSplash) {
         show();
         AboutCommand();
@@ -113,6 +113,7 @@ void MainWindow::ApplySettings() {
     } else {
         resize(1024, 720);
     }
+    if (settings_.WinState == 2) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void MainWindow::CollectSettings() {
