@@ -111,6 +111,12 @@ ScriptRun PlayScript(GameState& s, std::span<const uint8_t> set, int number, uin
         }
         r.stepsDone = n + 1;
     }
+    if (ended && s.LevelSolved != 1) {
+        EndRun(s);
+        r.frames = s.Frames();
+        fail("the run ended without the exit: Murphy died");
+        return r;
+    }
     if (stopAfter < script.size()) {
         EndRun(s);
         r.frames = s.Frames();
