@@ -5,6 +5,7 @@
 
 #include "engine/demo_buffer.h"
 #include "engine/game_state.h"
+#include "engine/random.h"
 
 namespace tsn {
 
@@ -88,6 +89,36 @@ std::string NewLevelTitle(int n) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "-------Level %03d-------", n);
     return buf;
+}
+
+FileStatus CommitParsedLevel(GameState& s, FileResult<LoadedLevel>&& parsed, bool storedSeed) {
+    if (!parsed) {
+        s.LevelLoaded = false;
+        return parsed.error();
+    }
+    CommitLevel(s, std::move(*parsed));
+    if (storedSeed) {
+        s.RandomSeed = s.Info.randomSeed();
+    } else {
+        RandomizeFromClock(s);
+        s.StartRandomSeed = s.RandomSeed;
+    }
+    return {};
+}
+
+FileStatus ReadLevelFile(GameState& s, const std::string& path, const char* procedure,
+                         LevelReader reader) {
+    FileSource src;
+    if (!src.Open(path)) {
+        s.LevelLoaded = false;
+        return FileError{procedure, 1, "Cannot open " + path + ": " + src.LastError()};
+    }
+    return reader(s, src);
+}
+
+FileStatus ReadLevelBytes(GameState& s, std::span<const uint8_t> data, LevelReader reader) {
+    MemorySource src(data);
+    return reader(s, src);
 }
 
 }  // namespace tsn

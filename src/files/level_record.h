@@ -4,9 +4,12 @@
 // commit it only when the whole read succeeded, so a failed read never leaves a half-replaced
 // level behind.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "files/byte_source.h"
+#include "files/file_error.h"
 #include "files/level_info.h"
 
 namespace tsn {
@@ -40,6 +43,18 @@ struct LoadedLevel {
 // playback position and length, the signature and the level flags. Random seeds are left to
 // the format's reader.
 void CommitLevel(GameState& s, LoadedLevel&& level);
+
+// Commits a parsed level, or records the failure (LevelLoaded cleared, the loaded level kept),
+// then chooses the seed: the one stored with the level's demo when `storedSeed`, otherwise a
+// fresh one from the clock, which also becomes StartRandomSeed.
+FileStatus CommitParsedLevel(GameState& s, FileResult<LoadedLevel>&& parsed, bool storedSeed);
+
+// Runs a format's reader on a file or on bytes in memory; a file that cannot be opened fails
+// the read like any other failure, reported by `procedure`.
+using LevelReader = FileStatus (*)(GameState& s, ByteSource& src);
+FileStatus ReadLevelFile(GameState& s, const std::string& path, const char* procedure,
+                         LevelReader reader);
+FileStatus ReadLevelBytes(GameState& s, std::span<const uint8_t> data, LevelReader reader);
 
 // Field codes as written to a file: the editor's Bug (76) is stored as 25 and 41 as 40.
 std::vector<uint8_t> FieldCodesForFile(const std::vector<uint8_t>& field);

@@ -1,7 +1,6 @@
 #include "files/level_set_file.h"
 
 #include "engine/game_state.h"
-#include "engine/random.h"
 
 namespace tsn {
 
@@ -31,32 +30,19 @@ namespace {
 
 FileStatus ReadFrom(GameState& s, ByteSource& src) {
     if (s.ForceFullRedraw) s.CurrentLevelNumber = s.LoadedLevelNumber;
-    auto level = ParseLevelSetLevel(src, s.CurrentLevelNumber, "ReadLevel");
-    if (!level) {
-        s.LevelLoaded = false;
-        return level.error();
-    }
-    CommitLevel(s, std::move(*level));
     // No demo comes from a set: every run of a set level starts from the clock.
-    RandomizeFromClock(s);
-    s.StartRandomSeed = s.RandomSeed;
-    return {};
+    return CommitParsedLevel(s, ParseLevelSetLevel(src, s.CurrentLevelNumber, "ReadLevel"),
+                             false);
 }
 
 }  // namespace
 
 FileStatus ReadLevelSet(GameState& s, const std::string& path) {
-    FileSource src;
-    if (!src.Open(path)) {
-        s.LevelLoaded = false;
-        return FileError{"ReadLevel", 1, "Cannot open " + path + ": " + src.LastError()};
-    }
-    return ReadFrom(s, src);
+    return ReadLevelFile(s, path, "ReadLevel", ReadFrom);
 }
 
 FileStatus ReadLevelSet(GameState& s, std::span<const uint8_t> data) {
-    MemorySource src(data);
-    return ReadFrom(s, src);
+    return ReadLevelBytes(s, data, ReadFrom);
 }
 
 }  // namespace tsn

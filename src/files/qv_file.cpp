@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/game_state.h"
-#include "engine/random.h"
 #include "files/safe_write.h"
 #include "files/saved_info.h"
 
@@ -33,36 +32,21 @@ FileResult<LoadedLevel> ParseQV(ByteSource& src) {
 
 namespace {
 
+// A .qv file carrying a demo brings the seed of its recorded run.
 FileStatus ReadFrom(GameState& s, ByteSource& src) {
     auto level = ParseQV(src);
-    if (!level) {
-        s.LevelLoaded = false;
-        return level.error();
-    }
-    CommitLevel(s, std::move(*level));
-    if (s.LevelHasDemo) {
-        s.RandomSeed = s.Info.randomSeed();
-    } else {
-        RandomizeFromClock(s);
-        s.StartRandomSeed = s.RandomSeed;
-    }
-    return {};
+    const bool hasDemo = level && level->hasDemo;
+    return CommitParsedLevel(s, std::move(level), hasDemo);
 }
 
 }  // namespace
 
 FileStatus ReadQV(GameState& s, const std::string& path) {
-    FileSource src;
-    if (!src.Open(path)) {
-        s.LevelLoaded = false;
-        return FileError{"ReadQV", 1, "Cannot open " + path + ": " + src.LastError()};
-    }
-    return ReadFrom(s, src);
+    return ReadLevelFile(s, path, "ReadQV", ReadFrom);
 }
 
 FileStatus ReadQV(GameState& s, std::span<const uint8_t> data) {
-    MemorySource src(data);
-    return ReadFrom(s, src);
+    return ReadLevelBytes(s, data, ReadFrom);
 }
 
 FileResult<SavedLevelBytes> BuildQV(const GameState& s, bool clean, const SaveOptions& options) {

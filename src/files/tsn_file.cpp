@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "engine/game_state.h"
-#include "engine/random.h"
 #include "files/safe_write.h"
 #include "files/saved_info.h"
 #include "files/tsn_header.h"
@@ -18,35 +17,18 @@ FileStatus ReadFrom(GameState& s, ByteSource& src) {
         s.LevelLoaded = false;
         return header.error();
     }
-    auto level = ParseTsnLevel(src, *header, 1, "ReadTSN");
-    if (!level) {
-        s.LevelLoaded = false;
-        return level.error();
-    }
-    CommitLevel(s, std::move(*level));
-    if (s.DemoPlayback != 0) {
-        s.RandomSeed = s.Info.randomSeed();
-    } else {
-        RandomizeFromClock(s);
-        s.StartRandomSeed = s.RandomSeed;
-    }
-    return {};
+    // Only a demo being played back takes the seed stored with it.
+    return CommitParsedLevel(s, ParseTsnLevel(src, *header, 1, "ReadTSN"), s.DemoPlayback != 0);
 }
 
 }  // namespace
 
 FileStatus ReadTSN(GameState& s, const std::string& path) {
-    FileSource src;
-    if (!src.Open(path)) {
-        s.LevelLoaded = false;
-        return FileError{"ReadTSN", 1, "Cannot open " + path + ": " + src.LastError()};
-    }
-    return ReadFrom(s, src);
+    return ReadLevelFile(s, path, "ReadTSN", ReadFrom);
 }
 
 FileStatus ReadTSN(GameState& s, std::span<const uint8_t> data) {
-    MemorySource src(data);
-    return ReadFrom(s, src);
+    return ReadLevelBytes(s, data, ReadFrom);
 }
 
 FileResult<SavedLevelBytes> BuildTSN(const GameState& s, bool clean, const SaveOptions& options) {
