@@ -45,6 +45,23 @@ TEST_F(CommittedSet, TitlesAreDistinctAndLevelsClosed) {
     }
 }
 
+TEST_F(CommittedSet, IsACampaignUsingEveryElement) {
+    EXPECT_GE(levels_.size(), 50u);
+    std::set<int> used;
+    for (const auto& l : levels_)
+        for (const auto& row : l.rows)
+            for (const char c : row) used.insert(CodeOfSymbol(c));
+    for (const auto& e : LevelLegend()) EXPECT_TRUE(used.count(e.code)) << e.name << " appears in no level";
+    // The first levels teach one thing at a time: they are small and short.
+    const auto cells = [](const LevelSource& l) {
+        int open = 0;
+        for (const auto& row : l.rows)
+            for (const char c : row) open += CodeOfSymbol(c) != 6;
+        return open;
+    };
+    for (size_t n = 0; n < 10; ++n) EXPECT_LT(cells(levels_[n]), 80) << "level " << n + 1;
+}
+
 TEST_F(CommittedSet, EachSolutionDemoCarriesItsLevelAndSeed) {
     const auto set = BuildLevelSet(levels_);
     for (size_t n = 0; n < levels_.size(); ++n) {
