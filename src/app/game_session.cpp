@@ -135,26 +135,26 @@ void GameSession::SubZoom(bool zoomIn) {
     TakeKeyLock();
 }
 
-void GameSession::SubMusicVol(bool up) {
+// One step of a volume key: only during a game with that kind of sound on; a beep when the
+// volume is already at its end.
+void GameSession::StepVolume(bool up, bool enabled, int (SoundSystem::*get)() const,
+                             void (SoundSystem::*set)(int)) {
     if (KeyRepeatLock) return;
-    if (s_.GameRunning != 0 && MusicOn && sound_.Active()) {
+    if (s_.GameRunning != 0 && enabled && sound_.Active()) {
         bool clamped = false;
-        const int v = VolumeStep(sound_.MusicVolume(), up, clamped);
+        const int v = VolumeStep((sound_.*get)(), up, clamped);
         if (clamped) host_.Beep();
-        sound_.SetMusicVolume(v);
+        (sound_.*set)(v);
     }
     TakeKeyLock();
 }
 
+void GameSession::SubMusicVol(bool up) {
+    StepVolume(up, MusicOn, &SoundSystem::MusicVolume, &SoundSystem::SetMusicVolume);
+}
+
 void GameSession::SubSoundFxVol(bool up) {
-    if (KeyRepeatLock) return;
-    if (s_.GameRunning != 0 && SoundFxOn && sound_.Active()) {
-        bool clamped = false;
-        const int v = VolumeStep(sound_.SampleVolume(), up, clamped);
-        if (clamped) host_.Beep();
-        sound_.SetSampleVolume(v);
-    }
-    TakeKeyLock();
+    StepVolume(up, SoundFxOn, &SoundSystem::SampleVolume, &SoundSystem::SetSampleVolume);
 }
 
 // ---------------------------------------------------------------- pause, stop, activation

@@ -90,6 +90,8 @@ signals:
     void frameDone();
 
 private:
+    void StepVolume(bool up, bool enabled, int (SoundSystem::*get)() const,
+                    void (SoundSystem::*set)(int));
     void PlayLevel();
     void RunGame();
     void MainLoop();
