@@ -42,12 +42,19 @@ std::vector<int> Range(int first, int last) {
     return v;
 }
 
-// Every sprite number the game draws, apart from 0 (empty space, plain by design).
+// The half of the last Infotron-eating picture that lands in the cell Murphy has left: nothing
+// draws that cell again, so it must be empty space like sprite 0.
+constexpr int kLeftEatVacated = 223;
+constexpr int kRightEatVacated = 238;
+
+// Every sprite number the game draws with a picture, apart from 0 (empty space, plain by
+// design) and the two vacated halves above.
 std::vector<int> DrawnSprites() {
     std::vector<int> all;
     for (auto r : {Range(1, 55), Range(56, 89), Range(91, 151), Range(160, 198), Range(200, 206),
                    Range(208, 255)})
-        all.insert(all.end(), r.begin(), r.end());
+        for (int n : r)
+            if (n != kLeftEatVacated && n != kRightEatVacated) all.push_back(n);
     return all;
 }
 
@@ -73,7 +80,7 @@ TEST_F(SpriteSheet, EveryDrawnSpriteHasAPictureAndUnusedCellsStayPlain) {
         if (used.count(n))
             EXPECT_GE(marks, 3) << "sprite " << n << " is blank";
         else
-            EXPECT_EQ(marks, 0) << "unused sprite " << n << " is not plain";
+            EXPECT_EQ(marks, 0) << "sprite " << n << " should be plain empty space";
     }
 }
 

@@ -306,7 +306,10 @@ Image MurphyEatInfotron(bool left, int frame) {
     p.mouthOpen = frame < 6 ? 0.4 + 0.1 * frame : 0.3;
     p.faceX = left ? -2.5 : 2.5;
     PaintMurphy(img, p);
-    // Dust kicked up where he set off drifts and thins out in the cell he leaves.
+    // Dust kicked up where he set off drifts and thins out in the cell he leaves. It has settled
+    // by the last frame: that half is the last picture drawn into the cell he has left, and
+    // nothing draws over it afterwards.
+    if (frame == 7) return img;
     const double dir = left ? 1 : -1;
     const double startX = left ? 44 : 20;
     for (int i = 0; i < 2; ++i) {
