@@ -318,10 +318,8 @@ void GameSession::GetReady() {
     host_.SetProgress(-1);
 }
 
+// The run's counters were reset by BeginRun; the panel shows them and the loop starts.
 void GameSession::RunGame() {
-    s_.LevelSolved = 0;
-    s_.StepCount = 0;
-    s_.SavedGameLoads = 0;
     view_.showSteps(s_.StepCount);
     MainLoop();
 }
@@ -379,7 +377,6 @@ void GameSession::MainLoop() {
     // The last frame stays on screen for its full time.
     while (frameStart != 0 && tick_.TickDiffUS(frameStart) < DeltaT) host_.ProcessEvents();
     EndRun(s_);
-    s_.MainLoopActive = 1;
 
     if (s_.DemoPlayback == 0 && s_.PlayFromEditor == 0) host_.WriteLastRunFile();
     Stop();

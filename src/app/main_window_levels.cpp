@@ -10,6 +10,7 @@
 #include "app/game_session.h"
 #include "app/main_window.h"
 #include "app/view_controller.h"
+#include "engine/level_start.h"
 #include "files/last_run.h"
 #include "files/level_list.h"
 #include "files/read_level.h"
@@ -65,23 +66,10 @@ void MainWindow::ShowLevel() {
     view_->Renderer().SetDisplayRegion();
     view_->ReStretch(view_->ctx.Stretch);
     if (s_.LevelLoaded) {
-        // The level as it will start: Murphy's cell gives the view its place.
-        for (int i = 0; i < static_cast<int>(s_.FieldBytes.size()); ++i)
-            if (s_.FieldBytes[static_cast<size_t>(i)] == 3) {
-                s_.MurphyScreenXPos = s_.CellPixelX(i);
-                s_.MurphyScreenYPos = s_.CellPixelY(i);
-                break;
-            }
-        view_->MurphyTarget();
-        view_->ScrollToClamped(view_->ScreenScrollXPos, view_->ScreenScrollYPos);
+        // Level start shows the picked level in its start state, the view placed on Murphy.
+        StartLevelFromField(s_);
         view_->RedrawAll();
     }
-    int infotrons = s_.Info.infotronsNeeded();
-    if (infotrons == 0) {
-        for (uint8_t b : s_.FieldBytes) infotrons += b == 4 ? 1 : 0;
-        infotrons %= 256;
-    }
-    s_.InfotronsNeeded = static_cast<int16_t>(infotrons);
     UpdateAllControls();
 }
 

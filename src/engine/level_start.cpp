@@ -3,7 +3,6 @@
 #include "engine/element_codes.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
-#include "files/read_level.h"
 
 namespace tsn {
 
@@ -41,10 +40,7 @@ void ResetRunState(GameState& s) {
     s.MurphyInput = 0;
 }
 
-namespace {
-
-// Everything of level start that follows the reading of the level.
-void StartLoadedLevel(GameState& s) {
+void StartLevelFromField(GameState& s) {
     if (s.FreshRun == 1) {
         RandomizeFromClock(s);
         s.StartRandomSeed = s.RandomSeed;
@@ -67,18 +63,6 @@ void StartLoadedLevel(GameState& s) {
         s.view->drawSprite(s.MurphyScreenXPos, s.MurphyScreenYPos, kMurphy);
         s.view->placeView(s, s.GameRunning != 0);
     }
-}
-
-}  // namespace
-
-void StartLevelFromField(GameState& s) { StartLoadedLevel(s); }
-
-bool subFetchAndInitLevel(GameState& s) {
-    // Every run starts from the stored level, not from what an earlier run left in memory.
-    if (s.LoadingSavedGame == 0) (void)ReadLevel(s, "");
-    if (!s.LevelLoaded) return false;
-    StartLoadedLevel(s);
-    return true;
 }
 
 }  // namespace tsn

@@ -17,14 +17,9 @@ void FindMurphy(GameState& s);
 // Resets the game state of a run to its start values (everything level start resets).
 void ResetRunState(GameState& s);
 
-// The whole level start: unless a saved game is being started, the level is read again from
-// its file (ReadLevel with an empty name), then started as below. Returns false (the caller
-// reports "Failed loading level. sub subFetchAndInitLevel") when no level could be read.
-bool subFetchAndInitLevel(GameState& s);
-
-// Level start on the level already in the state (as a loader or a test left it): seed choice
+// Level start on the level already in the state, as a loader (or a test) left it: seed choice
 // for a fresh run, field conversion, Infotron count, run state reset, Murphy and the view.
+// Callers read the level from its file first, so that every run starts from the stored level.
 void StartLevelFromField(GameState& s);
-
 
 }  // namespace tsn

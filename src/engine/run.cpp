@@ -15,8 +15,6 @@ bool BeginRun(GameState& s) {
     s.LevelSolved = 0;
     s.StepCount = 0;
     s.SavedGameLoads = 0;
-    s.RedDiskState = 0;
-    s.MainLoopActive = 1;
     return s.LevelLoaded;
 }
 
@@ -28,12 +26,12 @@ bool RunOneFrame(GameState& s, int keyAction) {
 void EndRun(GameState& s) {
     s.LastRunFrames = s.FrameCounter;
     s.LastRunMilliseconds = static_cast<int32_t>(s.Frames() / 35 * 1000);
-    s.MainLoopActive = 0;
 }
 
 HeadlessResult RunHeadless(GameState& s, const ActionSource& actions, int64_t maxFrames,
                            const std::function<void(const GameState&)>& afterFrame) {
     HeadlessResult r;
+    s.MainLoopActive = 1;
     bool ended = false;
     int64_t frame = 0;
     while (!ended && frame < maxFrames) {
@@ -43,6 +41,7 @@ HeadlessResult RunHeadless(GameState& s, const ActionSource& actions, int64_t ma
         if (afterFrame) afterFrame(s);
     }
     EndRun(s);
+    s.MainLoopActive = 0;
     r.frames = s.Frames();
     r.solved = s.LevelSolved == 1;
     r.steps = s.StepCount;

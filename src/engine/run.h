@@ -18,7 +18,8 @@ bool BeginRun(GameState& s);
 // true when the run ends after this frame.
 bool RunOneFrame(GameState& s, int keyAction);
 
-// After the last frame: the run's statistics (LastRunFrames, LastRunMilliseconds).
+// After the last frame: the run's statistics (LastRunFrames, LastRunMilliseconds). Entering and
+// leaving the loop (MainLoopActive) is the loop's own business.
 void EndRun(GameState& s);
 
 // Where the actions of a headless run come from: called once per frame with the frame's
