@@ -36,11 +36,14 @@ void DrawAt(GameState& s, int cell, int dx, int dy, int sprite) {
     s.DrawSpriteAt(s.CellPixelX(cell) + dx, s.CellPixelY(cell) + dy, sprite);
 }
 
-// A push goes on while the object is still there and the key is still held; otherwise it is
-// called off and everything is put back.
-void HoldPush(GameState& s, int p, int pushed, int far, uint16_t object, int input) {
+// A push goes on while the object is still there and the key of its direction is still held;
+// otherwise it is called off and everything is put back.
+void HoldPush(GameState& s, int p, uint16_t object, int direction) {
     auto& f = s.PlayField16;
-    if (f[pushed] == object && s.MurphyInput == input) return;
+    const int d = DirectionOffset(s, direction);
+    const int pushed = p + d;
+    const int far = p + 2 * d;
+    if (f[pushed] == object && s.MurphyInput == direction) return;
     f[p] = kMurphy;
     f[pushed] = object;
     ClearUnlessExploding(s, far);
@@ -51,32 +54,15 @@ void HoldPush(GameState& s, int p, int pushed, int far, uint16_t object, int inp
 void DelayFrame(GameState& s, int p) {
     s.MurphyDelay = static_cast<uint16_t>(s.MurphyDelay - 1);
     if (s.MurphyDelay == 0) PlayPushSound(s);
-    const int w = s.FieldWidth;
     switch (HighByte(s.PlayField16[p])) {
-        case kPushZonkLeft:
-            HoldPush(s, p, p - 1, p - 2, kZonk, kLeft);
-            return;
-        case kPushZonkRight:
-            HoldPush(s, p, p + 1, p + 2, kZonk, kRight);
-            return;
-        case kPushOrangeLeft:
-            HoldPush(s, p, p - 1, p - 2, kOrangeDisk, kLeft);
-            return;
-        case kPushOrangeRight:
-            HoldPush(s, p, p + 1, p + 2, kOrangeDisk, kRight);
-            return;
-        case kPushYellowUp:
-            HoldPush(s, p, p - w, p - 2 * w, kYellowDisk, kUp);
-            return;
-        case kPushYellowLeft:
-            HoldPush(s, p, p - 1, p - 2, kYellowDisk, kLeft);
-            return;
-        case kPushYellowRight:
-            HoldPush(s, p, p + 1, p + 2, kYellowDisk, kRight);
-            return;
-        case kPushYellowDown:
-            HoldPush(s, p, p + w, p + 2 * w, kYellowDisk, kDown);
-            return;
+        case kPushZonkLeft: return HoldPush(s, p, kZonk, kLeft);
+        case kPushZonkRight: return HoldPush(s, p, kZonk, kRight);
+        case kPushOrangeLeft: return HoldPush(s, p, kOrangeDisk, kLeft);
+        case kPushOrangeRight: return HoldPush(s, p, kOrangeDisk, kRight);
+        case kPushYellowUp: return HoldPush(s, p, kYellowDisk, kUp);
+        case kPushYellowLeft: return HoldPush(s, p, kYellowDisk, kLeft);
+        case kPushYellowRight: return HoldPush(s, p, kYellowDisk, kRight);
+        case kPushYellowDown: return HoldPush(s, p, kYellowDisk, kDown);
         case kLayRedDisk:
             if (s.MurphyInput == 9) {
                 // Half way through, the disk shows in his hands.
