@@ -8,6 +8,9 @@ namespace tsn::cli {
 
 using Args = std::vector<std::string>;
 
+// A whole decimal number within [low, high]; false for anything else.
+bool ParseNumber(const std::string& text, long long low, long long high, long long& out);
+
 int Info(const Args& args);
 int Verify(const Args& args);
 int Trace(const Args& args);

@@ -4,6 +4,20 @@
 
 #include "cli/commands.h"
 
+namespace tsn::cli {
+
+bool ParseNumber(const std::string& text, long long low, long long high, long long& out) {
+    try {
+        size_t used = 0;
+        out = std::stoll(text, &used);
+        return used == text.size() && out >= low && out <= high;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace tsn::cli
+
 namespace {
 
 void PrintUsage(std::FILE* out) {

@@ -28,16 +28,6 @@ struct TraceArgs {
     long long maxFrames = 200000;
 };
 
-bool ParseNumber(const std::string& text, long long low, long long high, long long& out) {
-    try {
-        size_t used = 0;
-        out = std::stoll(text, &used);
-        return used == text.size() && out >= low && out <= high;
-    } catch (...) {
-        return false;
-    }
-}
-
 bool ParseArgs(const Args& args, TraceArgs& t) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];

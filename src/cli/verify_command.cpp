@@ -31,16 +31,13 @@ bool ParseArgs(const Args& args, VerifyArgs& out) {
         if (a == "--csv" || a == "--jobs") {
             if (i + 1 >= args.size()) return false;
             const std::string& value = args[++i];
+            long long jobs = 0;
             if (a == "--csv") {
                 out.csv = value;
+            } else if (ParseNumber(value, 1, 4096, jobs)) {
+                out.jobs = static_cast<int>(jobs);
             } else {
-                try {
-                    size_t used = 0;
-                    out.jobs = std::stoi(value, &used);
-                    if (used != value.size() || out.jobs < 1) return false;
-                } catch (...) {
-                    return false;
-                }
+                return false;
             }
         } else if (a.size() > 1 && a[0] == '-') {
             return false;
