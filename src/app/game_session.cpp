@@ -6,17 +6,24 @@
 
 #include "app/session_host.h"
 #include "app/speed_table.h"
-#include "app/time_text.h"
 #include "app/view_controller.h"
 #include "engine/element_codes.h"
 #include "engine/frame_step.h"
 #include "engine/game_state.h"
 #include "engine/run.h"
+#include "files/sec_to_time.h"
 #include "presentation/rounding.h"
 #include "presentation/scroll_buffer.h"
 #include "presentation/sound_system.h"
 
 namespace tsn {
+
+namespace {
+// Seconds as the panel shows them, hours:minutes:seconds.
+QString TimeText(int64_t seconds) {
+    return QString::fromStdString(SecToTime(static_cast<int32_t>(seconds)).text);
+}
+}  // namespace
 
 GameSession::GameSession(GameState& s, ViewController& view, SoundSystem& sound,
                          KeyboardState& keys, SessionHost& host)
@@ -197,7 +204,7 @@ void GameSession::FpsTick() {
     if (seconds > 0) host_.ShowFps(static_cast<double>(frames) / seconds);
     fpsStartFrame_ = s_.Frames();
     fpsStartTick_ = now;
-    host_.ShowGameTime(SecToTime(s_.Frames() / 35));
+    host_.ShowGameTime(TimeText(s_.Frames() / 35));
 }
 
 // ---------------------------------------------------------------- runs
@@ -368,7 +375,7 @@ void GameSession::MainLoop() {
             host_.ShowFrameCount(s_.Frames());
             if (s_.DemoPlayback == 1) {
                 const int64_t f = DemoDelay > 0 ? RoundHalfEven(1000000.0 / DemoDelay) : 1000000;
-                host_.ShowTimeLeft(SecToTime((s_.DemoLengthFrames - s_.Frames()) / f));
+                host_.ShowTimeLeft(TimeText((s_.DemoLengthFrames - s_.Frames()) / f));
             }
             if (MemoryMode) MemoryStep();
         }
