@@ -1,13 +1,13 @@
 #include "app/startup_checks.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include "app/app_paths.h"
 #include "app/sheet_digest.h"
+#include "files/level_digest.h"
 #include "files/temp_files.h"
 
 namespace tsn {
@@ -33,11 +33,8 @@ const std::vector<RequiredFile>& RequiredDataFiles() {
 QString ExpectedSheetDigest() { return QStringLiteral(TESSARIN_SHEET_MD5); }
 
 QString FileDigest(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QCryptographicHash h(QCryptographicHash::Md5);
-    h.addData(&f);
-    return QString::fromLatin1(h.result().toHex()).toUpper();
+    const auto digest = DigestFileToHexStr(path.toStdString());
+    return digest ? QString::fromStdString(*digest) : QString();
 }
 
 std::optional<StartupFailure> CheckDataFolder(const QString& dataFolder, StartupData& out) {
