@@ -1,20 +1,16 @@
 #include "files/demo_files.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
+
+#include "files/path_names.h"
 
 namespace tsn {
 
 namespace fs = std::filesystem;
 
-bool IsDemoFileName(const std::string& path) {
-    std::string ext = fs::path(path).extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".qv" || ext == ".tsn";
-}
+bool IsDemoFileName(const std::string& path) { return IsQvName(path) || IsTsnName(path); }
 
 std::vector<std::string> FindDemoFiles(const std::vector<std::string>& paths,
                                        std::vector<std::string>* missing) {
