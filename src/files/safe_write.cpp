@@ -6,7 +6,10 @@
 
 #include <cerrno>
 #include <cstring>
-#include <vector>
+#include <random>
+
+#include "files/link_target.h"
+#include "files/write_permission.h"
 
 namespace tsn {
 
@@ -26,57 +29,126 @@ FileError Failure(const std::string& procedure, int step, const std::string& wha
     return FileError{procedure, step, what + ": " + std::strerror(err)};
 }
 
+// The temporary file of one save: closed and deleted on every way out unless it has become
+// the target.
+class TempFile {
+public:
+    TempFile() = default;
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile() {
+        Close();
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+
+    // Creates a file with a short unused name in `folder` (".tessarin-" and six letters or
+    // digits, whatever the length of the target's name), with `mode` less the umask.
+    bool Create(const std::string& folder, mode_t mode) {
+        static constexpr char kChars[] =
+            "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+        std::random_device random;
+        std::uniform_int_distribution<size_t> pick(0, sizeof kChars - 2);
+        const std::string prefix = (folder == "/" ? std::string() : folder) + "/.tessarin-";
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string name = prefix;
+            for (int i = 0; i < 6; ++i) name += kChars[pick(random)];
+            fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            if (fd_ >= 0) {
+                path_ = name;
+                return true;
+            }
+            if (errno != EEXIST) return false;
+        }
+        return false;
+    }
+
+    int fd() const { return fd_; }
+    const std::string& path() const { return path_; }
+
+    // Closes the file; false with errno set when the close reports a failure.
+    bool Close() {
+        if (fd_ < 0) return true;
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0;
+    }
+
+    // The file has been renamed to the target: nothing is left to delete.
+    void Keep() { path_.clear(); }
+
+private:
+    int fd_ = -1;
+    std::string path_;
+};
+
+// Gives the temporary file the owner, group and permission bits of the file it replaces, as
+// far as the system allows: a user who may not give a file away keeps it (the group is still
+// kept when the user belongs to it), and then the set-user and set-group bits are dropped.
+bool TakeOverOwnership(int fd, const struct stat& target) {
+    if (::fchown(fd, target.st_uid, target.st_gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), target.st_gid);
+    struct stat now {};
+    const bool same =
+        ::fstat(fd, &now) == 0 && now.st_uid == target.st_uid && now.st_gid == target.st_gid;
+    const mode_t mode = target.st_mode & (same ? 07777 : 01777);
+    return ::fchmod(fd, mode) == 0;
+}
+
 }  // namespace
 
 FileStatus WriteFileSafely(const std::string& path, std::span<const uint8_t> data,
                            const std::string& procedure) {
     if (path.empty()) return FileError{procedure, kCreateTemp, "No file name given"};
-    struct stat target {};
-    const bool exists = ::stat(path.c_str(), &target) == 0;
-    if (exists && !S_ISREG(target.st_mode)) {
+    // A link stays a link: the file it leads to is the one replaced.
+    const auto resolved = FinalLinkTarget(path, procedure);
+    if (!resolved) return resolved.error();
+    const std::string& target = *resolved;
+
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
         return FileError{procedure, kCreateTemp, "Not a regular file: " + path};
     }
+    if (exists && !PermissionBitsAllowWriting(existing.st_mode, existing.st_uid, existing.st_gid,
+                                              Writer::Current())) {
+        return FileError{procedure, kCreateTemp,
+                         "The file " + path + " is read-only and was not changed"};
+    }
 
-    std::string tmpl = path + ".tmpXXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) return Failure(procedure, kCreateTemp, "Cannot create a file in " + FolderOf(path), errno);
-    const std::string tmp(name.data());
-
-    auto fail = [&](int step, const std::string& what) {
+    const std::string folder = FolderOf(target);
+    TempFile tmp;
+    // A new file gets the usual permissions; a replaced one is private until it has the
+    // permissions of the file it replaces.
+    if (!tmp.Create(folder, exists ? 0600 : 0666)) {
         const int err = errno;
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        return FileStatus(Failure(procedure, step, what, err));
-    };
-
-    // A new file gets the usual permissions, an existing one keeps its own.
-    const mode_t mode = exists ? (target.st_mode & 07777) : 0644;
-    if (::fchmod(fd, mode) != 0) return fail(kCreateTemp, "Cannot set the permissions of " + tmp);
+        return Failure(procedure, kCreateTemp, "Cannot create a file in " + folder, err);
+    }
+    if (exists && !TakeOverOwnership(tmp.fd(), existing)) {
+        const int err = errno;
+        return Failure(procedure, kCreateTemp, "Cannot set the permissions of " + tmp.path(), err);
+    }
 
     size_t done = 0;
     while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        const ssize_t n = ::write(tmp.fd(), data.data() + done, data.size() - done);
         if (n < 0) {
-            if (errno == EINTR) continue;
-            return fail(kWrite, "Cannot write " + path);
+            const int err = errno;
+            if (err == EINTR) continue;
+            return Failure(procedure, kWrite, "Cannot write " + path, err);
         }
         done += static_cast<size_t>(n);
     }
-    if (::fsync(fd) != 0) return fail(kFlush, "Cannot flush " + path);
-    if (::close(fd) != 0) {
+    if (::fsync(tmp.fd()) != 0 || !tmp.Close()) {
         const int err = errno;
-        ::unlink(tmp.c_str());
-        return Failure(procedure, kFlush, "Cannot close " + path, err);
+        return Failure(procedure, kFlush, "Cannot flush " + path, err);
     }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+    if (::rename(tmp.path().c_str(), target.c_str()) != 0) {
         const int err = errno;
-        ::unlink(tmp.c_str());
         return Failure(procedure, kReplace, "Cannot replace " + path, err);
     }
+    tmp.Keep();
     // Make the rename itself durable.
-    const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
