@@ -1,6 +1,7 @@
 #include "files/path_names.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cctype>
 
@@ -63,6 +64,24 @@ std::string ToLower(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
+}
+
+std::string WithoutLeadingDashesAndBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of("- ");
+    return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
+}
+
+std::string ShortenedText(std::string_view text, size_t maxBytes) {
+    if (text.size() <= maxBytes) return std::string(text);
+    size_t end = maxBytes;
+    // Bytes 10xxxxxx continue a character that began before them.
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return std::string(text.substr(0, end));
+}
+
+size_t FileNameLimit(const std::string& folder) {
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<size_t>(limit) : 255;
 }
 
 bool WildcardMatch(std::string_view name, std::string_view pattern) {

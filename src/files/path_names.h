@@ -20,6 +20,13 @@ int CountOccurrences(std::string_view text, std::string_view what);
 // Replaces every character not allowed in file names (: \ / ? * < > | ") by `with`.
 std::string ReplaceForbiddenChars(std::string_view text, std::string_view with);
 std::string ToLower(std::string_view text);
+// `text` without the dashes and blanks it begins with: a file name starting with "-" reads as
+// an option to every command-line program.
+std::string WithoutLeadingDashesAndBlanks(std::string_view text);
+// The first `maxBytes` bytes of `text`, shortened further so that no UTF-8 character is cut.
+std::string ShortenedText(std::string_view text, size_t maxBytes);
+// The longest file name (in bytes) the file system of `folder` takes; 255 when it cannot tell.
+size_t FileNameLimit(const std::string& folder);
 // Case-insensitive match of a whole name against a pattern with "*" (any run of characters)
 // and "?" (exactly one character).
 bool WildcardMatch(std::string_view name, std::string_view pattern);

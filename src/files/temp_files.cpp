@@ -38,34 +38,39 @@ int RemoveStaleTempFiles(const std::string& folder, const std::string& ownFileNa
     return removed;
 }
 
-std::string LastRunFileName(const LastRunNameParts& parts) {
+std::string LastRunFileName(const LastRunNameParts& parts, size_t maxBytes) {
     std::string dateTime;
     for (const char c : parts.dateTime) {
         if (std::isalnum(static_cast<unsigned char>(c))) dateTime += c;
     }
-    const std::string raw = parts.title + std::to_string(parts.levelNumber) + parts.levelFileName +
-                            "_" + dateTime + std::to_string(parts.steps) + (parts.solved ? "T" : "F");
-    std::string name;
+    // What tells one run from another is kept whole; the title, number and level file name
+    // before it give way when the name would be too long.
+    const std::string run =
+        "_" + dateTime + std::to_string(parts.steps) + (parts.solved ? "T" : "F") + ".tsn";
+    const std::string raw = parts.title + std::to_string(parts.levelNumber) + parts.levelFileName;
+    std::string level;
     for (const char c : ReplaceForbiddenChars(raw, "")) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || c == '!' || c == ',' || c == '\'' || c == '.') continue;
-        name += c;
+        level += c;
     }
-    const auto first = name.find_first_not_of(' ');
-    const auto last = name.find_last_not_of(' ');
-    name = first == std::string::npos ? std::string("run") : name.substr(first, last - first + 1);
-    return name + ".tsn";
+    level = WithoutLeadingDashesAndBlanks(level);
+    return ShortenedText(level, maxBytes > run.size() ? maxBytes - run.size() : 0) + run;
 }
 
 FileResult<std::string> NewLastRunFile(const LastRunNameParts& parts) {
     auto folder = UserSubFolder(kTempFolder);
     if (!folder) return folder.error();
-    const std::string name = LastRunFileName(parts);
-    const std::string stem = name.substr(0, name.size() - 4);
-    fs::path path = fs::path(*folder) / name;
+    const size_t limit = FileNameLimit(*folder);
+    fs::path path = fs::path(*folder) / LastRunFileName(parts, limit);
+    // Any entry counts as taken, a link to nowhere included.
     std::error_code ec;
-    for (int n = 2; fs::exists(path, ec); ++n) {
-        path = fs::path(*folder) / (stem + "-" + std::to_string(n) + ".tsn");
+    for (int n = 2; fs::exists(fs::symlink_status(path, ec)); ++n) {
+        const std::string suffix = "-" + std::to_string(n);
+        std::string name =
+            LastRunFileName(parts, limit > suffix.size() ? limit - suffix.size() : 0);
+        name.insert(name.size() - 4, suffix);
+        path = fs::path(*folder) / name;
     }
     return path.string();
 }

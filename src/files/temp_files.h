@@ -30,11 +30,14 @@ struct LastRunNameParts {
 };
 
 // title + number + level file name + "_" + date/time + steps + "T"/"F" + ".tsn", without the
-// characters that are not allowed in file names, blanks at either end, ? ! | , ' . and quotes.
-std::string LastRunFileName(const LastRunNameParts& parts);
+// characters that are not allowed in file names, control characters, ! , ' . and quotes, and
+// without the dashes and blanks it would begin with. A name longer than `maxBytes` loses the
+// end of its title, number and level file name part.
+std::string LastRunFileName(const LastRunNameParts& parts, size_t maxBytes = 255);
 
 // A path in the Temp folder for a finished run's container, made unique with "-2", "-3", ...
-// when a file of that name exists. The folder is created when missing.
+// when a file (or link) of that name exists, and no longer than the folder's file system
+// takes. The folder is created when missing.
 FileResult<std::string> NewLastRunFile(const LastRunNameParts& parts);
 
 }  // namespace tsn
