@@ -29,7 +29,8 @@ void MainWindow::InitNewLevelFile(const QString& path) {
 
 void MainWindow::FillLevelList(const QString& path, int select) {
     cmbLevel_->clear();
-    auto entries = LevelListEntries(path.toStdString());
+    int notListed = 0;
+    auto entries = LevelListEntries(path.toStdString(), {}, &notListed);
     if (!entries) {
         if (!QFileInfo::exists(path)) {
             QMessageBox::critical(this, "Fatal Error",
@@ -49,6 +50,11 @@ void MainWindow::FillLevelList(const QString& path, int select) {
                            QString::fromLatin1(e.text.c_str(), static_cast<int>(e.text.size())),
                            e.progress);
     if (cmbLevel_->count() == 0) return;
+    if (notListed > 0)
+        SetStatus(QStringLiteral("Only the first %1 levels of this file can be played; %2 more "
+                                 "are not listed")
+                      .arg(kMaxListedLevels)
+                      .arg(notListed));
     const int index = LevelListSelection(select, cmbLevel_->count());
     cmbLevel_->setCurrentIndex(index);
     SelectLevel(index);

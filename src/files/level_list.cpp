@@ -17,8 +17,16 @@ std::string LevelListText(int number, const LevelInfo& info) {
 }
 
 FileResult<std::vector<LevelListEntry>> LevelListEntries(const std::string& path,
-                                                         std::span<const uint8_t> progress) {
+                                                         std::span<const uint8_t> progress,
+                                                         int* notListed) {
     std::vector<LevelListEntry> entries;
+    if (notListed) *notListed = 0;
+    // How many of `count` levels are listed; the rest are counted as not listed.
+    auto listed = [notListed](int count) {
+        if (count <= kMaxListedLevels) return count;
+        if (notListed) *notListed = count - kMaxListedLevels;
+        return kMaxListedLevels;
+    };
     auto add = [&](int n, const LevelInfo& info) {
         LevelListEntry e;
         e.number = n;
@@ -38,7 +46,7 @@ FileResult<std::vector<LevelListEntry>> LevelListEntries(const std::string& path
         if (!src.Open(path)) {
             return FileError{"FillLevelList", 1, "Cannot open " + path + ": " + src.LastError()};
         }
-        const int count = set ? LevelSetListCount(src.Size()) : 1;
+        const int count = listed(set ? LevelSetListCount(src.Size()) : 1);
         for (int n = 1; n <= count; ++n) {
             LevelInfo info;
             const int64_t at = static_cast<int64_t>(kStandardRecordSize) * n - kLevelInfoSize;
@@ -52,9 +60,13 @@ FileResult<std::vector<LevelListEntry>> LevelListEntries(const std::string& path
     if (WildcardMatch(name, "*.tsn")) {
         TsnContainer c;
         if (auto st = c.TsnOpen(path); !st) return st.error();
-        for (int n = 1; n <= c.LevelCount(); ++n) {
+        const int count = listed(c.LevelCount());
+        for (int n = 1; n <= count; ++n) {
             auto info = c.TsnLoadLInfo(n);
-            if (!info) break;
+            if (!info) {
+                if (notListed) *notListed = 0;  // the list ends here anyway
+                break;
+            }
             add(n, *info);
         }
         c.TsnClose();

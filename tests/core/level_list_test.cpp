@@ -73,6 +73,32 @@ TEST(LevelList, ContainerListsEveryReadableLevel) {
     EXPECT_EQ(bad.error().procedure, "TsnOpen");
 }
 
+// The number of the chosen level is one byte: a list never offers more than 255 levels, and
+// says how many it leaves out.
+TEST(LevelList, ListsAtMost255Levels) {
+    testing::TempDir dir;
+    std::vector<uint8_t> set;
+    std::vector<uint8_t> payload;
+    std::vector<testing::Entry> directory;
+    const int count = 300;
+    const int base = 8 + 12 * count + 1;
+    for (int n = 1; n <= count; ++n) {
+        directory.push_back({3, 3, base + static_cast<int64_t>(payload.size()), 105});
+        Append(payload, MakeRecord(3, 3, "Level " + std::to_string(n)));
+        Append(set, MakeRecord(60, 24, "Level " + std::to_string(n)));
+    }
+    testing::WriteBytes(dir.file("long.dat"), set);
+    testing::WriteBytes(dir.file("long.tsn"), MakeContainer(1, count, directory, payload));
+    for (const char* name : {"long.dat", "long.tsn"}) {
+        int notListed = -1;
+        const auto entries = LevelListEntries(dir.file(name), {}, &notListed);
+        ASSERT_TRUE(entries.ok()) << name;
+        ASSERT_EQ(entries->size(), 255u) << name;
+        EXPECT_EQ(entries->back().text.substr(0, 15), "255   Level 255") << name;
+        EXPECT_EQ(notListed, count - 255) << name;
+    }
+}
+
 TEST(LevelList, SelectionAndChoosingALevel) {
     EXPECT_EQ(LevelListSelection(0, 5), 0);
     EXPECT_EQ(LevelListSelection(5, 5), 4);
