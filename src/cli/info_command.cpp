@@ -1,29 +1,17 @@
 // tessarin-cli info: what every level of the given level files holds.
+#include <cinttypes>
 #include <cstdio>
+#include <new>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
+#include "cli/printable.h"
 #include "files/level_file_summary.h"
 
 namespace tsn::cli {
 
 namespace {
-
-// Title and signature bytes as printable text: control and non-ASCII bytes as \xNN.
-std::string Printable(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x20 && b < 0x7F) {
-            out += c;
-        } else {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", b);
-            out += buf;
-        }
-    }
-    return out;
-}
 
 void PrintSignature(const std::string& sig) {
     std::printf("    signature:\n");
@@ -33,14 +21,14 @@ void PrintSignature(const std::string& sig) {
         if (end == std::string::npos) end = sig.size();
         std::string line = sig.substr(begin, end - begin);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::printf("      | %s\n", Printable(line).c_str());
+        std::printf("      | %s\n", PrintableText(line).c_str());
         begin = end + 1;
     }
 }
 
 void PrintLevel(const LevelSummary& l) {
     const LevelInfo& i = l.info;
-    std::printf("  level %03d: \"%s\"\n", l.number, Printable(i.title()).c_str());
+    std::printf("  level %03d: \"%s\"\n", l.number, PrintableText(i.title()).c_str());
     std::printf("    size %d x %d, gravity %s (%d), frozen Zonks %s (%d), Infotrons needed %d%s\n",
                 l.width, l.height, i.gravity() ? "on" : "off", i.gravity(),
                 i.frozenZonks() == 2 ? "yes" : "no", i.frozenZonks(), i.infotronsNeeded(),
@@ -61,56 +49,84 @@ void PrintLevel(const LevelSummary& l) {
         std::printf("    demo: none\n");
         return;
     }
-    std::printf("    demo: %d frames, random seed %u\n", l.demoFrames, i.randomSeed());
+    std::printf("    demo: %" PRId64 " frames, random seed %u\n", l.demoFrames, i.randomSeed());
     if (l.hasSignature) PrintSignature(l.signature);
     else std::printf("    signature: none\n");
 }
 
-const char* KindName(LevelFileKind k) {
-    switch (k) {
+const char* KindName(const LevelFileSummary& summary) {
+    switch (summary.kind) {
         case LevelFileKind::kLevelSet: return "level set";
-        case LevelFileKind::kQv: return "single level with demo block";
+        case LevelFileKind::kQv:
+            return summary.levels.at(0).hasDemo ? "single level with demo block"
+                                                 : "single level without demo";
         case LevelFileKind::kTsn: return "level container";
     }
     return "";
 }
 
+constexpr const char* kUsage = "usage: tessarin-cli info [--] FILE...\n";
+
+// The files named; "--" ends the options, so that a name may begin with "-".
+bool ParseArgs(const Args& args, std::vector<std::string>& files) {
+    bool options = true;
+    for (const auto& a : args) {
+        if (options && a == "--") {
+            options = false;
+        } else if (options && !a.empty() && a[0] == '-') {
+            std::fprintf(stderr, "tessarin-cli info: unknown option '%s'\n", PrintablePath(a).c_str());
+            return false;
+        } else {
+            files.push_back(a);
+        }
+    }
+    return !files.empty();
+}
+
+FileResult<LevelFileSummary> Summary(const std::string& path) {
+    try {
+        return SummarizeLevelFile(path);
+    } catch (const std::bad_alloc&) {
+        return FileError{"SummarizeLevelFile", 0, "Not enough memory to read the file"};
+    }
+}
+
+// Prints one file's levels; false when the file or one of its levels could not be read.
+bool PrintFile(const std::string& path) {
+    const auto summary = Summary(path);
+    if (!summary) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s: %s\n", PrintablePath(path).c_str(),
+                     PrintableError(summary.error()).c_str());
+        return false;
+    }
+    bool ok = true;
+    std::printf("%s: %s", PrintablePath(path).c_str(), KindName(*summary));
+    if (summary->kind == LevelFileKind::kTsn) std::printf(" version %d", summary->version);
+    std::printf(", %zu level%s\n", summary->levels.size(), summary->levels.size() == 1 ? "" : "s");
+    for (const auto& level : summary->levels) {
+        if (level.error) {
+            std::printf("  level %03d: unreadable: %s\n", level.number,
+                        PrintablePath(level.error->description).c_str());
+            ok = false;
+            continue;
+        }
+        PrintLevel(level);
+    }
+    return ok;
+}
+
 }  // namespace
 
 int Info(const Args& args) {
-    if (args.empty()) {
-        std::fputs("usage: tessarin-cli info FILE...\n", stderr);
+    std::vector<std::string> files;
+    if (!ParseArgs(args, files)) {
+        std::fputs(kUsage, stderr);
         return 2;
     }
-    for (const auto& a : args) {
-        if (!a.empty() && a[0] == '-') {
-            std::fprintf(stderr, "tessarin-cli info: unknown option '%s'\n", a.c_str());
-            std::fputs("usage: tessarin-cli info FILE...\n", stderr);
-            return 2;
-        }
-    }
     int status = 0;
-    for (const auto& path : args) {
-        const auto summary = SummarizeLevelFile(path);
-        if (!summary) {
-            std::fflush(stdout);
-            std::fprintf(stderr, "%s: %s\n", path.c_str(), summary.error().Text().c_str());
-            status = 1;
-            continue;
-        }
-        std::printf("%s: %s", path.c_str(), KindName(summary->kind));
-        if (summary->kind == LevelFileKind::kTsn) std::printf(" version %d", summary->version);
-        std::printf(", %zu level%s\n", summary->levels.size(), summary->levels.size() == 1 ? "" : "s");
-        for (const auto& level : summary->levels) {
-            if (level.error) {
-                std::printf("  level %03d: unreadable: %s\n", level.number,
-                            level.error->description.c_str());
-                status = 1;
-                continue;
-            }
-            PrintLevel(level);
-        }
-    }
+    for (const auto& path : files)
+        if (!PrintFile(path)) status = 1;
     return status;
 }
 

@@ -1,8 +1,10 @@
 // tessarin-cli: the engine without a window, for checking levels and demos in bulk.
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/printable.h"
 
 namespace tsn::cli {
 
@@ -26,11 +28,16 @@ void PrintUsage(std::FILE* out) {
         "\n"
         "commands:\n"
         "  info FILE...      list the levels of level sets, .qv and .tsn files\n"
-        "  verify PATH... [--csv FILE] [--jobs N]\n"
+        "  verify PATH... [--csv FILE] [--jobs N] [--max-frames N]\n"
         "                    replay the demo of every .qv and .tsn file found and report\n"
-        "                    which ones solve their level\n"
+        "                    which ones solve their level; a demo still running after N\n"
+        "                    frames is stopped and reported as failed with the error\n"
+        "                    \"Frame limit reached\"\n"
         "  trace FILE [--level N] [--demo | --actions DIGITS [--seed S]] [--frames MAX]\n"
-        "                    print the engine state after every frame of a run\n",
+        "                    print the engine state after every frame of a run\n"
+        "\n"
+        "\"--\" ends the options of a command: the arguments after it are file names.\n"
+        "Level files longer than 2147483647 bytes (2 GiB - 1) are refused.\n",
         out);
 }
 
@@ -43,14 +50,20 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[1];
     const tsn::cli::Args args(argv + 2, argv + argc);
-    if (command == "info") return tsn::cli::Info(args);
-    if (command == "verify") return tsn::cli::Verify(args);
-    if (command == "trace") return tsn::cli::Trace(args);
+    try {
+        if (command == "info") return tsn::cli::Info(args);
+        if (command == "verify") return tsn::cli::Verify(args);
+        if (command == "trace") return tsn::cli::Trace(args);
+    } catch (const std::bad_alloc&) {
+        std::fflush(stdout);
+        std::fputs("tessarin-cli: not enough memory\n", stderr);
+        return 1;
+    }
     if (command == "help" || command == "--help" || command == "-h") {
         PrintUsage(stdout);
         return 0;
     }
-    std::fprintf(stderr, "tessarin-cli: unknown command '%s'\n", command.c_str());
+    std::fprintf(stderr, "tessarin-cli: unknown command '%s'\n", tsn::cli::PrintablePath(command).c_str());
     PrintUsage(stderr);
     return 2;
 }

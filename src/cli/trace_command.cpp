@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/printable.h"
 #include "engine/field_hash.h"
 #include "engine/game_state.h"
 #include "engine/run.h"
@@ -14,7 +15,9 @@ namespace tsn::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tessarin-cli trace FILE [--level N] [--demo | --actions DIGITS [--seed S]] "
+    "usage: tessarin-cli trace [--level N] [--demo | --actions DIGITS [--seed S]] "
+    "[--frames MAX] [--] FILE\n"
+    "   or: tessarin-cli trace FILE [--level N] [--demo | --actions DIGITS [--seed S]] "
     "[--frames MAX]\n";
 
 struct TraceArgs {
@@ -29,8 +32,15 @@ struct TraceArgs {
 };
 
 bool ParseArgs(const Args& args, TraceArgs& t) {
+    bool options = true;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (!options || a == "--") {
+            if (options) options = false;
+            else if (t.file.empty()) t.file = a;
+            else return false;
+            continue;
+        }
         auto value = [&](std::string& out) {
             if (i + 1 >= args.size()) return false;
             out = args[++i];
@@ -85,11 +95,11 @@ int Trace(const Args& args) {
     s.FreshRun = 0;
     const FileStatus read = ReadLevel(s, "");
     if (!read) {
-        std::fprintf(stderr, "tessarin-cli trace: %s\n", read.error().Text().c_str());
+        std::fprintf(stderr, "tessarin-cli trace: %s\n", PrintableError(read.error()).c_str());
         return 1;
     }
     if (t.demo && !s.LevelHasDemo) {
-        std::fprintf(stderr, "tessarin-cli trace: %s: Demo not found!\n", t.file.c_str());
+        std::fprintf(stderr, "tessarin-cli trace: %s: Demo not found!\n", PrintablePath(t.file).c_str());
         return 1;
     }
     if (!t.demo) {

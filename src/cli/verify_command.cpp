@@ -1,15 +1,16 @@
 // tessarin-cli verify: replays the demo of every .qv and .tsn file and reports the verdicts.
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdio>
-#include <mutex>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "cli/commands.h"
-#include "engine/demo_verification.h"
+#include "cli/printable.h"
+#include "cli/verify_jobs.h"
+#include "engine/game_state.h"
 #include "files/demo_files.h"
 #include "files/safe_write.h"
 
@@ -17,29 +18,42 @@ namespace tsn::cli {
 
 namespace {
 
-constexpr const char* kUsage = "usage: tessarin-cli verify PATH... [--csv FILE] [--jobs N]\n";
+constexpr const char* kUsage =
+    "usage: tessarin-cli verify [--csv FILE] [--jobs N] [--max-frames N] [--] PATH...\n";
 
 struct VerifyArgs {
     std::vector<std::string> paths;
     std::string csv;
+    bool csvGiven = false;
     int jobs = 0;
+    int64_t maxFrames = 0;
 };
 
+// Options may stand anywhere among the paths; "--" ends them.
 bool ParseArgs(const Args& args, VerifyArgs& out) {
+    bool options = true;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--csv" || a == "--jobs") {
+        if (!options || a == "-") {
+            out.paths.push_back(a);
+        } else if (a == "--") {
+            options = false;
+        } else if (a == "--csv" || a == "--jobs" || a == "--max-frames") {
             if (i + 1 >= args.size()) return false;
             const std::string& value = args[++i];
-            long long jobs = 0;
+            long long n = 0;
             if (a == "--csv") {
+                if (value.empty()) return false;
                 out.csv = value;
-            } else if (ParseNumber(value, 1, 4096, jobs)) {
-                out.jobs = static_cast<int>(jobs);
+                out.csvGiven = true;
+            } else if (a == "--jobs" && ParseNumber(value, 1, 4096, n)) {
+                out.jobs = static_cast<int>(n);
+            } else if (a == "--max-frames" && ParseNumber(value, 1, INT64_MAX / kFixedOne, n)) {
+                out.maxFrames = n;
             } else {
                 return false;
             }
-        } else if (a.size() > 1 && a[0] == '-') {
+        } else if (!a.empty() && a[0] == '-') {
             return false;
         } else {
             out.paths.push_back(a);
@@ -48,31 +62,42 @@ bool ParseArgs(const Args& args, VerifyArgs& out) {
     return !out.paths.empty();
 }
 
-// Plays the files on `jobs` threads; row i always belongs to file i.
-std::vector<VerificationRow> VerifyAll(const std::vector<std::string>& files, int jobs) {
-    std::vector<VerificationRow> rows(files.size());
-    std::atomic<size_t> next{0};
-    std::atomic<size_t> done{0};
-    const bool progress = isatty(STDERR_FILENO) != 0;
-    std::mutex progressMutex;
-    auto worker = [&] {
-        for (size_t i = next++; i < files.size(); i = next++) {
-            rows[i] = VerifyDemoFile(files[i], static_cast<int>(i + 1));
-            const size_t finished = ++done;
-            if (progress) {
-                std::lock_guard lock(progressMutex);
-                std::fprintf(stderr, "\rverifying %zu of %zu", finished, files.size());
-                std::fflush(stderr);
-            }
-        }
-    };
-    std::vector<std::thread> threads;
-    const size_t count = std::min(files.size(), static_cast<size_t>(jobs));
-    for (size_t t = 1; t < count; ++t) threads.emplace_back(worker);
-    worker();
-    for (auto& t : threads) t.join();
-    if (progress && !files.empty()) std::fputs("\r\033[K", stderr);
-    return rows;
+// The demo among `files` that the results file would replace, or an empty text.
+std::string DemoNamedByCsv(const std::string& csv, const std::vector<std::string>& files) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::exists(csv, ec)) return {};
+    for (const auto& f : files) {
+        if (fs::equivalent(csv, f, ec)) return f;
+    }
+    return {};
+}
+
+void PrintTable(const std::vector<VerificationRow>& rows) {
+    std::printf("File N\tPath\tSteps\tFrames Read\tFrames Played\tSolved\tError\n");
+    for (const auto& row : rows) {
+        auto texts = RowTexts(row);
+        texts[1] = PrintablePath(texts[1]);
+        for (size_t i = 0; i < texts.size(); ++i)
+            std::printf("%s%s", texts[i].c_str(), i + 1 < texts.size() ? "\t" : "\n");
+    }
+}
+
+// The summary line and every path that was skipped; returns the number of failed demos.
+int PrintSummary(const std::vector<VerificationRow>& rows, const std::vector<SkippedPath>& skipped) {
+    int succeeded = 0;
+    for (const auto& row : rows)
+        if (row.succeeded()) ++succeeded;
+    const int failed = static_cast<int>(rows.size()) - succeeded;
+    std::printf("%d demos: %d succeeded, %d failed", static_cast<int>(rows.size()), succeeded, failed);
+    if (skipped.empty()) {
+        std::printf("\n");
+        return failed;
+    }
+    std::printf("; %zu path%s skipped:\n", skipped.size(), skipped.size() == 1 ? "" : "s");
+    for (const auto& s : skipped)
+        std::printf("  %s: %s\n", PrintablePath(s.path).c_str(), s.reason.c_str());
+    return failed;
 }
 
 }  // namespace
@@ -83,33 +108,38 @@ int Verify(const Args& args) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    std::vector<std::string> missing;
-    const auto files = FindDemoFiles(va.paths, &missing);
-    for (const auto& m : missing) std::fprintf(stderr, "tessarin-cli verify: %s: not found\n", m.c_str());
+    std::vector<SkippedPath> skipped;
+    const auto files = FindDemoFiles(va.paths, &skipped);
+    for (const auto& s : skipped)
+        std::fprintf(stderr, "tessarin-cli verify: %s: %s\n", PrintablePath(s.path).c_str(), s.reason.c_str());
+    if (va.csvGiven) {
+        if (const auto demo = DemoNamedByCsv(va.csv, files); !demo.empty()) {
+            std::fprintf(stderr, "tessarin-cli verify: --csv %s is the demo %s being verified; "
+                         "choose another file for the results\n",
+                         PrintablePath(va.csv).c_str(), PrintablePath(demo).c_str());
+            return 2;
+        }
+    }
 
     int jobs = va.jobs;
     if (jobs == 0) jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    const auto rows = VerifyAll(files, jobs);
-
-    std::printf("File N\tPath\tSteps\tFrames Read\tFrames Played\tSolved\tError\n");
-    int succeeded = 0;
+    const auto rows = VerifyAll(files, jobs, va.maxFrames, isatty(STDERR_FILENO) != 0);
     for (const auto& row : rows) {
-        const auto texts = RowTexts(row);
-        for (size_t i = 0; i < texts.size(); ++i)
-            std::printf("%s%s", texts[i].c_str(), i + 1 < texts.size() ? "\t" : "\n");
-        if (row.succeeded()) ++succeeded;
+        if (!row.detail.empty()) {
+            std::fprintf(stderr, "tessarin-cli verify: %s: %s\n", PrintablePath(row.path).c_str(),
+                         PrintablePath(row.detail).c_str());
+        }
     }
-    const int failed = static_cast<int>(rows.size()) - succeeded;
-    std::printf("%d demos: %d succeeded, %d failed\n", static_cast<int>(rows.size()), succeeded,
-                failed);
 
-    int status = failed == 0 && missing.empty() ? 0 : 1;
-    if (!va.csv.empty()) {
+    PrintTable(rows);
+    const int failed = PrintSummary(rows, skipped);
+    int status = failed == 0 && skipped.empty() ? 0 : 1;
+    if (va.csvGiven) {
         const std::string text = ResultsText(rows);
         const auto written = WriteFileSafely(
             va.csv, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}, "verify");
         if (!written) {
-            std::fprintf(stderr, "tessarin-cli verify: %s\n", written.error().Text().c_str());
+            std::fprintf(stderr, "tessarin-cli verify: %s\n", PrintableError(written.error()).c_str());
             status = 1;
         }
     }

@@ -55,8 +55,8 @@ void DemoBufferObject::Serialize(std::vector<uint8_t>& out) const {
 
 int32_t DemoBufferObject::Size() const { return Length() + (sub_ ? sub_->Size() : 0); }
 
-int32_t DemoFramesOf(const uint8_t* bytes, size_t count) {
-    int32_t frames = 0;
+int64_t DemoFramesOf(const uint8_t* bytes, size_t count) {
+    int64_t frames = 0;
     for (size_t i = 0; i < count && bytes[i] != 0xFF; ++i) frames += (bytes[i] >> 4) + 1;
     return frames;
 }

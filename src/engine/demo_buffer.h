@@ -51,7 +51,8 @@ private:
     std::unique_ptr<DemoBufferObject> sub_;
 };
 
-// Frames of a demo stream: the sum of (repeat + 1) over the bytes up to the first 0xFF.
-int32_t DemoFramesOf(const uint8_t* bytes, size_t count);
+// Frames of a demo stream: the sum of (repeat + 1) over the bytes up to the first 0xFF. Up to
+// 16 frames a byte: a long stream holds more than 32 bits can count.
+int64_t DemoFramesOf(const uint8_t* bytes, size_t count);
 
 }  // namespace tsn

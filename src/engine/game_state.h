@@ -116,7 +116,7 @@ struct GameState {
     // ---- Demo playback and recording ----
     int32_t DemoReadIndex = 0;
     int16_t DemoRepeatCount = 0;
-    int32_t DemoLengthFrames = 0;
+    int64_t DemoLengthFrames = 0;
     DemoBufferObject DemoBuffer;
     bool DemoBufferLive = false;  // a demo has been recorded since the level was loaded
     uint8_t DemoFirstByte = 129;

@@ -10,6 +10,17 @@ std::string FiveDigits(int64_t n) {
     std::snprintf(buf, sizeof buf, "%05lld", static_cast<long long>(n));
     return buf;
 }
+// A field of the text export, quoted only when it holds a separator, a quote or a line break.
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
 }  // namespace
 
 void SetVerdict(VerificationRow& row, int levelSolved, bool skipped) {
@@ -56,7 +67,7 @@ std::string ResultsText(const std::vector<VerificationRow>& rows) {
     for (const auto& row : rows) {
         const auto texts = RowTexts(row);
         for (size_t i = 0; i < texts.size(); ++i) {
-            out += texts[i];
+            out += CsvField(texts[i]);
             if (i + 1 < texts.size()) out += ',';
         }
         out += "\r\n";

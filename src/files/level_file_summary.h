@@ -17,7 +17,7 @@ struct LevelSummary {
     int height = 0;
     LevelInfo info;
     bool hasDemo = false;
-    int32_t demoFrames = 0;
+    int64_t demoFrames = 0;
     bool hasSignature = false;
     std::string signature;
     std::optional<FileError> error;  // set when this level could not be read
@@ -34,7 +34,10 @@ struct LevelFileSummary {
 // Reads every level of a level set (as the level list shows them), the one level of a "*.qv"
 // file, or every level of a "*.tsn" directory with its own demo block. A file that cannot be
 // opened or whose kind or header is not recognised is an error; a container level that cannot
-// be read carries its own error and the others are still read.
+// be read carries its own error and the others are still read. A container level whose data
+// overlaps the data of a level listed before it is not read (it carries an error naming that
+// level), so the work stays in proportion to the file's length. Files above the level file
+// limit and running out of memory are errors, never a crash.
 FileResult<LevelFileSummary> SummarizeLevelFile(const std::string& path);
 
 }  // namespace tsn

@@ -4,6 +4,7 @@
 
 #include "engine/game_state.h"
 #include "files/byte_source.h"
+#include "files/level_file_limit.h"
 #include "files/level_set_file.h"
 #include "files/path_names.h"
 #include "files/tsn_container.h"
@@ -46,6 +47,7 @@ FileResult<std::vector<LevelListEntry>> LevelListEntries(const std::string& path
         if (!src.Open(path)) {
             return FileError{"FillLevelList", 1, "Cannot open " + path + ": " + src.LastError()};
         }
+        if (auto st = CheckLevelFileSize(src.Size(), "FillLevelList"); !st) return st.error();
         const int count = listed(set ? LevelSetListCount(src.Size()) : 1);
         for (int n = 1; n <= count; ++n) {
             LevelInfo info;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
 
 #include "engine/demo_buffer.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
+#include "files/level_file_limit.h"
 
 namespace tsn {
 
@@ -18,9 +20,14 @@ void CommitLevel(GameState& s, LoadedLevel&& level) {
     const int record = cells + kLevelInfoSize;
     if (static_cast<int>(level.bytes.size()) < record) level.bytes.resize(static_cast<size_t>(record), 0);
 
-    s.LevelBufferUpper = static_cast<int32_t>(level.bytes.size()) - 1;
+    // The previous level's bytes go first and the geometry sizes LevelBytes for the record
+    // only, so a long demo is never held twice.
+    std::vector<uint8_t>().swap(s.LevelBytes);
+    s.LevelBufferUpper = 0;
     s.SetGeometry(level.width, level.height);
     s.LevelBytes = std::move(level.bytes);
+    // The readers refuse files above kMaxLevelFileSize, so the last index fits in 32 bits.
+    s.LevelBufferUpper = static_cast<int32_t>(s.LevelBytes.size() - 1);
     std::copy_n(s.LevelBytes.begin(), cells, s.FieldBytes.begin());
     uint16_t* field = s.PlayField16.cell0();
     for (int i = 0; i < record; ++i) field[i] = s.LevelBytes[static_cast<size_t>(i)];
@@ -106,6 +113,20 @@ FileStatus CommitParsedLevel(GameState& s, FileResult<LoadedLevel>&& parsed, boo
     return {};
 }
 
+namespace {
+
+// A reader that runs out of memory fails like any other read.
+FileStatus ReadGuarded(GameState& s, ByteSource& src, const char* procedure, LevelReader reader) {
+    try {
+        return reader(s, src);
+    } catch (const std::bad_alloc&) {
+        s.LevelLoaded = false;
+        return OutOfMemoryError(procedure);
+    }
+}
+
+}  // namespace
+
 FileStatus ReadLevelFile(GameState& s, const std::string& path, const char* procedure,
                          LevelReader reader) {
     FileSource src;
@@ -113,12 +134,12 @@ FileStatus ReadLevelFile(GameState& s, const std::string& path, const char* proc
         s.LevelLoaded = false;
         return FileError{procedure, 1, "Cannot open " + path + ": " + src.LastError()};
     }
-    return reader(s, src);
+    return ReadGuarded(s, src, procedure, reader);
 }
 
 FileStatus ReadLevelBytes(GameState& s, std::span<const uint8_t> data, LevelReader reader) {
     MemorySource src(data);
-    return reader(s, src);
+    return ReadGuarded(s, src, "ReadLevel", reader);
 }
 
 }  // namespace tsn

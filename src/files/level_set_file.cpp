@@ -1,10 +1,12 @@
 #include "files/level_set_file.h"
 
 #include "engine/game_state.h"
+#include "files/level_file_limit.h"
 
 namespace tsn {
 
 FileResult<LoadedLevel> ParseLevelSetLevel(ByteSource& src, int n, const std::string& procedure) {
+    if (auto st = CheckLevelFileSize(src.Size(), procedure); !st) return st.error();
     const int64_t start = static_cast<int64_t>(kStandardRecordSize) * (n - 1);
     if (n < 1 || start >= src.Size()) {
         return FileError{procedure, 0, "Level " + std::to_string(n) + " is not in the file"};

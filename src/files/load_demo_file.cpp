@@ -4,6 +4,7 @@
 
 #include "engine/game_state.h"
 #include "files/byte_source.h"
+#include "files/level_file_limit.h"
 #include "files/path_names.h"
 #include "files/tsn_header.h"
 
@@ -34,6 +35,7 @@ FileStatus LoadDemoFile(GameState& s, const std::string& path) {
         return {};
     }
     if (src.Size() < 1) return FileError{"LoadDemoFile", 0, "The file is empty"};
+    if (auto st = CheckLevelFileSize(src.Size(), "LoadDemoFile"); !st) return st;
     LevelInfo info;
     if (src.ReadPresent(kStandardRecordSize - kLevelInfoSize, kLevelInfoSize, info.bytes.data()) < 0) {
         return FileError{"LoadDemoFile", 2, "Cannot read " + path + ": " + src.LastError()};

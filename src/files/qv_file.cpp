@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/game_state.h"
+#include "files/level_file_limit.h"
 #include "files/safe_write.h"
 #include "files/saved_info.h"
 
@@ -11,6 +12,7 @@ namespace tsn {
 FileResult<LoadedLevel> ParseQV(ByteSource& src) {
     const int64_t size = src.Size();
     if (size < 1) return FileError{"ReadQV", 0, "The file is empty"};
+    if (auto st = CheckLevelFileSize(size, "ReadQV"); !st) return st.error();
     LoadedLevel level;
     level.bytes.assign(static_cast<size_t>(std::max<int64_t>(size, kStandardRecordSize)), 0);
     if (src.ReadPresent(0, level.bytes.size(), level.bytes.data()) < 0) {

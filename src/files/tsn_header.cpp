@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "files/level_file_limit.h"
 #include "files/signature.h"
 
 namespace tsn {
@@ -10,6 +11,7 @@ namespace tsn {
 FileResult<TsnHeader> ParseTsnHeader(ByteSource& src, const std::string& procedure,
                                      bool requireVersion1) {
     uint8_t head[kTsnHeaderSize];
+    if (auto st = CheckLevelFileSize(src.Size(), procedure); !st) return st.error();
     if (!src.Holds(0, kTsnHeaderSize)) {
         return FileError{procedure, 0, "The file is too short for a level container header"};
     }
