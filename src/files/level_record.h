@@ -49,8 +49,8 @@ void CommitLevel(GameState& s, LoadedLevel&& level);
 // fresh one from the clock, which also becomes StartRandomSeed.
 FileStatus CommitParsedLevel(GameState& s, FileResult<LoadedLevel>&& parsed, bool storedSeed);
 
-// Runs a format's reader on a file or on bytes in memory; a file that cannot be opened fails
-// the read like any other failure, reported by `procedure`.
+// Runs a format's reader on a file or on bytes in memory; a file that cannot be opened, and a
+// read that runs out of memory, fail the read like any other failure, reported by `procedure`.
 using LevelReader = FileStatus (*)(GameState& s, ByteSource& src);
 FileStatus ReadLevelFile(GameState& s, const std::string& path, const char* procedure,
                          LevelReader reader);

@@ -14,7 +14,8 @@ namespace tsn {
 struct GameState;
 
 // Level n (1-based) starts at byte 1536·(n − 1). It can be read when at least one of its bytes
-// is in the file; a short last record reads as much as is present and the rest stays zero.
+// is in the file; a short last record reads as much as is present and the rest stays zero. A
+// file above kMaxLevelFileSize is refused.
 FileResult<LoadedLevel> ParseLevelSetLevel(ByteSource& src, int n, const std::string& procedure);
 
 // Number of levels a set file lists: level 1 always, every further level only while its whole

@@ -15,8 +15,8 @@ namespace tsn {
 struct GameState;
 
 // The level and its demo block. A file shorter than 1536 bytes reads as much as is present
-// (the rest of the record is zero); an empty file is refused. Demos and signatures of any
-// length are kept whole.
+// (the rest of the record is zero); an empty file and a file above kMaxLevelFileSize are
+// refused. Demos and signatures of any accepted length are kept whole.
 FileResult<LoadedLevel> ParseQV(ByteSource& src);
 
 // Reads the file into the current level. With a demo the random seed is the one stored in the

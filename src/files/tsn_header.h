@@ -30,8 +30,9 @@ struct TsnHeader {
     std::vector<LevelDirectoryEntry> directory;
 };
 
-// Reads and checks the header: the magic, the version (when `requireVersion1`), a count of at
-// least 1 and a directory that lies inside the file. Refusals name `procedure`.
+// Reads and checks the header: a file no longer than kMaxLevelFileSize, the magic, the version
+// (when `requireVersion1`), a count of at least 1 and a directory that lies inside the file.
+// Refusals name `procedure`.
 FileResult<TsnHeader> ParseTsnHeader(ByteSource& src, const std::string& procedure,
                                      bool requireVersion1);
 

@@ -44,6 +44,33 @@ TEST(LevelFileSummary, ContainerLevelsCarryTheirOwnDemoAndSignature) {
     EXPECT_FALSE(a.error.has_value());
 }
 
+// Levels sharing bytes are read once: a level overlapping one listed before it is refused,
+// a level right behind another is read.
+TEST(LevelFileSummary, ContainerLevelsOverlappingEarlierOnesAreNotRead) {
+    testing::TempDir dir;
+    auto level = MakeRecord(10, 5, "One");
+    Append(level, {129, 0x31, 255});
+    const int64_t size = static_cast<int64_t>(level.size());
+    auto payload = level;
+    Append(payload, level);
+    const int64_t base = 8 + 4 * 12 + 1;
+    testing::WriteBytes(dir.file("o.tsn"),
+                        MakeContainer(1, 4,
+                                      {{10, 5, base + 1, size - 1}, {10, 5, base, size},
+                                       {10, 5, base + size, size}, {10, 5, base + size - 1, 1}},
+                                      payload));
+    const auto summary = SummarizeLevelFile(dir.file("o.tsn"));
+    ASSERT_TRUE(summary.ok());
+    ASSERT_EQ(summary->levels.size(), 4u);
+    EXPECT_FALSE(summary->levels[0].error.has_value());
+    ASSERT_TRUE(summary->levels[1].error.has_value());
+    EXPECT_EQ(summary->levels[1].error->description, "The data of level 2 overlaps the data of level 1");
+    EXPECT_FALSE(summary->levels[2].error.has_value());
+    EXPECT_EQ(summary->levels[2].demoFrames, 4);
+    ASSERT_TRUE(summary->levels[3].error.has_value());
+    EXPECT_EQ(summary->levels[3].error->description, "The data of level 4 overlaps the data of level 3");
+}
+
 TEST(LevelFileSummary, SetsListTheirLevelsAndOtherNamesAreRefused) {
     testing::TempDir dir;
     std::vector<uint8_t> set;
