@@ -12,6 +12,7 @@
 
 #include "cli_runner.h"
 #include "files/qv_file.h"
+#include "files/tsn_header.h"
 #include "level_bytes.h"
 #include "temp_dir.h"
 #include "test_level.h"
@@ -161,18 +162,23 @@ TEST(CliHostileFiles, ContainerLevelsSharingTheirDataAreReadOnce) {
                                    "data of level 1\n"));
 }
 
-// 65536 bytes of sixteen frames each: a little over a million frames.
+// 65536 bytes of sixteen frames each, a little over a million frames, on a level of 3 × 3 cells
+// with Murphy shut in.
 TEST(CliVerify, MaxFramesStopsALongDemoAndProgressShowsOnATerminal) {
     testing::TempDir dir;
-    const std::string path = dir.file("long.qv");
-    testing::WriteBytes(path, QvWithDemo(std::vector<uint8_t>(65536, 0xF0)));
+    const std::string path = dir.file("long.tsn");
+    const GameState s = test::MakeLevel({"###", "#M#", "###"});
+    std::vector<uint8_t> demo{129};
+    demo.insert(demo.end(), 65536, 0xF0);
+    demo.push_back(255);
+    testing::WriteBytes(path, TsnBytes(3, 3, FieldCodesForFile(s.FieldBytes), s.Info, demo));
     const std::vector<std::string> args{"verify", "--max-frames", "70000", path};
 
     const CliResult onTerminal = RunCli(CliRun{args, true, {}});
     EXPECT_EQ(onTerminal.status, 1);
     EXPECT_TRUE(Contains(onTerminal.out, Row(path, "00000\t1048576\t70000\tFailed\tFrame limit reached\n")))
         << onTerminal.out;
-    EXPECT_TRUE(Contains(onTerminal.err, "long.qv: frame 65536 of 1048576")) << onTerminal.err;
+    EXPECT_TRUE(Contains(onTerminal.err, "long.tsn: frame 65536 of 1048576")) << onTerminal.err;
 
     const CliResult piped = RunCli(args);
     EXPECT_EQ(piped.out, onTerminal.out);
