@@ -18,7 +18,7 @@ bool IsValidLevelSize(int64_t width, int64_t height) {
 void CommitLevel(GameState& s, LoadedLevel&& level) {
     const int cells = level.width * level.height;
     const int record = cells + kLevelInfoSize;
-    if (static_cast<int>(level.bytes.size()) < record) level.bytes.resize(static_cast<size_t>(record), 0);
+    if (level.bytes.size() < static_cast<size_t>(record)) level.bytes.resize(static_cast<size_t>(record), 0);
 
     // The previous level's bytes go first and the geometry sizes LevelBytes for the record
     // only, so a long demo is never held twice.

@@ -64,6 +64,9 @@ FileResult<SavedLevelBytes> BuildQV(const GameState& s, bool clean, const SaveOp
     out.bytes.insert(out.bytes.end(), out.info.bytes.begin(), out.info.bytes.end());
     if (!clean) {
         const auto demo = BuildDemoPart(s, options, false);
+        if (static_cast<int64_t>(out.bytes.size() + demo.size()) > kMaxLevelFileSize) {
+            return FileError{"SaveQV", 0, "The demo is too long for a level file"};
+        }
         out.bytes.insert(out.bytes.end(), demo.begin(), demo.end());
     }
     return out;

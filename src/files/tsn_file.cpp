@@ -1,8 +1,8 @@
 #include "files/tsn_file.h"
 
-#include <limits>
 
 #include "engine/game_state.h"
+#include "files/level_file_limit.h"
 #include "files/safe_write.h"
 #include "files/saved_info.h"
 #include "files/tsn_header.h"
@@ -41,7 +41,8 @@ FileResult<SavedLevelBytes> BuildTSN(const GameState& s, bool clean, const SaveO
     std::vector<uint8_t> demo;
     if (!clean) demo = BuildDemoPart(s, options, s.EditorActive);
     const int64_t size = s.FieldWidth * s.FieldHeight + kLevelInfoSize + static_cast<int64_t>(demo.size());
-    if (size > std::numeric_limits<int32_t>::max()) {
+    // What is written must be readable again: the whole file within the level file limit.
+    if (size + kTsnHeaderSize + kTsnEntrySize > kMaxLevelFileSize) {
         return FileError{"SaveTSN", 0, "The demo is too long for a level container"};
     }
     out.bytes = TsnBytes(s.FieldWidth, s.FieldHeight, FieldCodesForFile(s.FieldBytes), out.info, demo);

@@ -119,10 +119,13 @@ TEST(CliHostileFiles, RunningOutOfMemoryFailsOneFileNotTheBatch) {
     const std::string big = dir.file("a-big.qv");
     WriteSparse(big, {}, uintmax_t{3} << 29);  // 1.5 GiB: below the limit, above the memory
     WriteShortDemo(dir.file("b.qv"));
-    const auto limitMemory = [] {
-        const rlimit lim{uintmax_t{1} << 30, uintmax_t{1} << 30};
-        return setrlimit(RLIMIT_AS, &lim) == 0;
+    const auto limitMemoryTo = [](uintmax_t bytes) {
+        return [bytes] {
+            const rlimit lim{bytes, bytes};
+            return setrlimit(RLIMIT_AS, &lim) == 0;
+        };
     };
+    const auto limitMemory = limitMemoryTo(uintmax_t{1} << 30);
     const std::string csv = dir.file("results.txt");
     const CliResult v = RunCli(CliRun{{"verify", "--csv", csv, "--", dir.path().string()}, false, limitMemory});
     EXPECT_EQ(v.status, 1);
@@ -135,6 +138,18 @@ TEST(CliHostileFiles, RunningOutOfMemoryFailsOneFileNotTheBatch) {
     EXPECT_EQ(info.status, 1);
     EXPECT_TRUE(Contains(info.err, "Not enough memory")) << info.err;
     EXPECT_TRUE(Contains(info.out, "b.qv: single level with demo block")) << info.out;
+
+    // A file that fits in memory once is read: it is never held twice. Its zero bytes are a
+    // demo of one frame each.
+    const std::string fits = dir.file("fits.qv");
+    const uintmax_t size = uintmax_t{96} << 20;
+    WriteSparse(fits, {}, size);
+    const CliResult once =
+        RunCli(CliRun{{"verify", "--max-frames", "10", fits}, false, limitMemoryTo(uintmax_t{160} << 20)});
+    EXPECT_EQ(once.status, 1);
+    EXPECT_TRUE(Contains(once.out, Row(fits, "00000\t" + std::to_string(size - 1536 - 1) +
+                                                 "\t10\tFailed\tFrame limit reached\n")))
+        << once.out << once.err;
 #endif
 }
 
