@@ -117,6 +117,13 @@ void ShowInfotronsNeeded(GameState& s) {
     if (s.Drawing()) s.view->showInfotronsNeeded(s.InfotronsNeeded);
 }
 
+// The red-disk label shows the disks Murphy now holds; it is cleared 70 frames after the first
+// of a series of changes.
+void ShowRedDisks(GameState& s) {
+    if (s.Drawing()) s.view->showRedDisks(s.RedDiskCount & 0xFF);
+    if (s.RedDiskShowCount == 0) s.RedDiskShowCount = 70;
+}
+
 // The animation has run out: rewrite the cells of the action. Murphy is at rest afterwards.
 void Complete(GameState& s, int16_t& murphyPos) {
     auto& f = s.PlayField16;
@@ -259,7 +266,7 @@ void Complete(GameState& s, int16_t& murphyPos) {
             f[p] = kMurphy;
             s.RedDiskCount = Add16(s.RedDiskCount, -1);
             s.RedDiskState = 2;
-            if (s.Drawing()) s.view->showRedDisks(s.RedDiskCount & 0xFF);
+            ShowRedDisks(s);
             return;
         default:
             // The exit's animation has run out (or the state is unknown): the level ends.
@@ -330,7 +337,7 @@ void subRedDiskCollected(GameState& s, int cell) {
     // The disk Murphy laid himself is not counted again (unless the cheat allows it).
     if (s.AllowRedDiskCheat == 0 && s.RedDiskState != 0 && s.RedDiskPos == cell) return;
     s.RedDiskCount = static_cast<int16_t>((s.RedDiskCount + 1) % 256);
-    if (s.Drawing()) s.view->showRedDisks(s.RedDiskCount & 0xFF);
+    murphy::ShowRedDisks(s);
 }
 
 }  // namespace tsn

@@ -27,6 +27,10 @@ TEST(MurphyRedDisk, EatingToTheRightTakesNineFrames) {
         EXPECT_EQ(s.StepCount, 1);
         // Without the old drawing fault he ends exactly one cell further.
         EXPECT_EQ(s.MurphyScreenXPos, x0 + (bug == 0 ? 32 : 36));
+        // The red-disk label is cleared 70 frames after the pick-up, counting its own frame.
+        EXPECT_EQ(s.RedDiskShowCount, 69);
+        Steps(s, 69, kNone);
+        EXPECT_EQ(s.RedDiskShowCount, 0);
     }
 }
 
@@ -87,6 +91,8 @@ TEST(MurphyRedDisk, LayingNeedsSpaceHeldSixtyFourFrames) {
     EXPECT_EQ(s.PlayField16[p], 3);
     EXPECT_EQ(s.RedDiskCount, 0);
     EXPECT_EQ(s.RedDiskState, 3);  // laid, and the main loop has counted once
+    // The label still counts down from the pick-up: a change does not restart it.
+    EXPECT_EQ(s.RedDiskShowCount, 70 - 67);  // 67 frames since the pick-up
     // He walks off; the disk shows up in the cell he left and blows up later.
     Steps(s, 8, kRight);
     EXPECT_EQ(s.PlayField16[p], 20);
