@@ -1,8 +1,10 @@
+// The run state machine: starting a run, the get-ready bar, the frames at the run's pace, the
+// end of a run and the idle polls between runs. Every step returns to the event loop.
 #include "app/game_session.h"
 
-#include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
+#include <new>
 
 #include "app/session_host.h"
 #include "app/speed_table.h"
@@ -19,15 +21,18 @@
 namespace tsn {
 
 namespace {
-// Seconds as the panel shows them, hours:minutes:seconds.
-QString TimeText(int64_t seconds) {
-    return QString::fromStdString(SecToTime(static_cast<int32_t>(seconds)).text);
-}
+constexpr int64_t kOneMs = int64_t{1000} * 10000;  // a millisecond as a frame delay
+constexpr int kHeldKeyPollMs = 10;                  // polls while a key is held outside a run
+constexpr int64_t kFastSliceNs = 8'000'000;         // "Fastest possible": frames per tick
+constexpr int64_t kNoDisplaySliceNs = 40'000'000;   // "No display": larger slices
 }  // namespace
 
 GameSession::GameSession(GameState& s, ViewController& view, SoundSystem& sound,
                          KeyboardState& keys, SessionHost& host)
     : s_(s), view_(view), sound_(sound), keys_(keys), host_(host) {
+    clock_.setSingleShot(true);
+    clock_.setTimerType(Qt::PreciseTimer);
+    connect(&clock_, &QTimer::timeout, this, [this] { Tick(); });
     keyControlTimer_.setSingleShot(true);
     keyControlTimer_.setInterval(200);
     connect(&keyControlTimer_, &QTimer::timeout, this, [this] {
@@ -40,174 +45,53 @@ GameSession::GameSession(GameState& s, ViewController& view, SoundSystem& sound,
 
 double GameSession::NowMs() const { return static_cast<double>(tick_.TickNow()) / 1e6; }
 
-// ---------------------------------------------------------------- speeds
+void GameSession::Arm(int ms) { clock_.start(std::max(ms, 0)); }
 
-void GameSession::UpdateDeltaT() {
-    if (s_.GameRunning == 0) return;
-    const int32_t delay = s_.DemoPlayback == 1 ? DemoDelay : PlayDelay;
-    DeltaT = static_cast<int64_t>(delay) * 10000;
-    if (DeltaT < 0) {
-        view_.Present();  // the last drawn frame stays visible
-        DeltaT = 0;
-        s_.NoDisplay = -1;
+void GameSession::Tick() {
+    if (inTick_) return;  // a modal box inside a step: the step re-arms when it is done
+    clock_.stop();         // this is the tick the clock was armed for
+    inTick_ = true;
+    switch (phase_) {
+        case Phase::Idle: IdleTurn(); break;
+        case Phase::GetReady: GetReadyStep(); break;
+        case Phase::Running: RunTurn(); break;
+        case Phase::Ending: EndingTurn(); break;
+        case Phase::Halted: break;
     }
+    inTick_ = false;
 }
 
-void GameSession::InGamePlaySpeed(int index) {
-    PlayDelay = SpeedDelay(index);
-    UpdateDeltaT();
+void GameSession::KeyActivity() {
+    if (inTick_ || clock_.isActive()) return;
+    if (phase_ == Phase::Idle || (phase_ == Phase::Running && Paused)) Arm(0);
 }
 
-void GameSession::InGameDemoSpeed(int index) {
-    if (s_.NoDisplay != 0 && s_.MainLoopActive != 0) {
-        s_.NoDisplay = 0;
-        s_.ForceFullRedraw = true;
-        view_.DisplayLevel();
-    }
-    s_.NoDisplay = 0;
-    DemoDelay = SpeedDelay(index);
-    UpdateDeltaT();
-    if (PlayDelay < 0) {
-        view_.Present();
-        DeltaT = 0;
-        s_.NoDisplay = -1;
-    }
+void GameSession::DeltaTChanged() {
+    // A waiting frame is measured against the new delay at once.
+    if (phase_ == Phase::Running && !inTick_ && clock_.isActive()) Arm(0);
 }
 
-void GameSession::MenuPlaySpeed(int index) {
-    PlayDelay = SpeedDelay(index);
-    PlaySpeedSetting = PlayDelay;
-    UpdateDeltaT();
-    host_.UpdateMainCaption();
-}
-
-void GameSession::MenuDemoSpeed(int index) {
-    s_.NoDisplay = 0;
-    DemoDelay = SpeedDelay(index);
-    DemoSpeedSetting = DemoDelay;
-    if (DemoDelay < 0) {
-        DeltaT = 0;
-        s_.NoDisplay = -1;
-    } else {
-        s_.NoDisplay = 0;
-    }
-    UpdateDeltaT();
-    host_.UpdateAllControls();
-    host_.UpdateMainCaption();
-}
-
-void GameSession::Faster() {
-    if (s_.GameRunning == 0 || KeyRepeatLock) return;
-    const bool demo = s_.DemoPlayback == 1;
-    int index = GetSpeedIndex(demo ? DemoDelay : PlayDelay) - 1;
-    if (index < 2) index = 2;
-    if (demo)
-        InGameDemoSpeed(index);
-    else
-        InGamePlaySpeed(index);
-    host_.UpdateMainCaption();
-    TakeKeyLock();
-}
-
-void GameSession::Slower() {
-    if (s_.GameRunning == 0 || KeyRepeatLock) return;
-    const bool demo = s_.DemoPlayback == 1;
-    int index = GetSpeedIndex(demo ? DemoDelay : PlayDelay) + 1;
-    if (index > kSpeedCount) index = kSpeedCount;
-    if (demo)
-        InGameDemoSpeed(index);
-    else
-        InGamePlaySpeed(index);
-    host_.UpdateMainCaption();
-    TakeKeyLock();
-}
-
-void GameSession::RestoreSpeeds() {
-    InGamePlaySpeed(GetSpeedIndex(PlaySpeedSetting));
-    InGameDemoSpeed(GetSpeedIndex(DemoSpeedSetting));
-    host_.UpdateMainCaption();
-}
-
-void GameSession::TakeKeyLock() {
-    KeyRepeatLock = true;
-    view_.KeyRepeatLock = true;
-    keyControlTimer_.start();
-}
-
-// ---------------------------------------------------------------- zoom and volume keys
-
-void GameSession::SubZoom(bool zoomIn) {
-    if (KeyRepeatLock) return;
-    view_.Zoom(zoomIn);
-    TakeKeyLock();
-}
-
-// One step of a volume key: only during a game with that kind of sound on; a beep when the
-// volume is already at its end.
-void GameSession::StepVolume(bool up, bool enabled, int (SoundSystem::*get)() const,
-                             void (SoundSystem::*set)(int)) {
-    if (KeyRepeatLock) return;
-    if (s_.GameRunning != 0 && enabled && sound_.Active()) {
-        bool clamped = false;
-        const int v = VolumeStep((sound_.*get)(), up, clamped);
-        if (clamped) host_.Beep();
-        (sound_.*set)(v);
-    }
-    TakeKeyLock();
-}
-
-void GameSession::SubMusicVol(bool up) {
-    StepVolume(up, MusicOn, &SoundSystem::MusicVolume, &SoundSystem::SetMusicVolume);
-}
-
-void GameSession::SubSoundFxVol(bool up) {
-    StepVolume(up, SoundFxOn, &SoundSystem::SampleVolume, &SoundSystem::SetSampleVolume);
-}
-
-// ---------------------------------------------------------------- pause, stop, activation
-
-void GameSession::TogglePause() {
-    Paused = !Paused;
-    if (Paused) {
-        host_.SetStatus(QStringLiteral("Paused ..."));
-        sound_.StopMusic();
-    } else {
-        host_.SetStatus(QStringLiteral("Welcome to Tessarin"));
-        if (MusicOn) sound_.ResumeMusic();
-    }
-}
-
-void GameSession::Stop() {
-    s_.StopRequested = -1;
-    s_.EndLevelNow = 1;
-    if (Paused) TogglePause();
+void GameSession::Halt() {
+    phase_ = Phase::Halted;
+    clock_.stop();
     fpsTimer_.stop();
-    fpsTicks_ = 4;
-    FpsTick();
-    s_.LoadingSavedGame = 0;
-    if (MusicOn) sound_.StopMusic();
-    if (!FinalSituation) view_.RedrawAll();
-    host_.UpdateAllControls();
+    keyControlTimer_.stop();
 }
 
-void GameSession::SetAppInactive(bool inactive) {
-    AppInactive = inactive;
-    if (inactive) keys_.ReleaseAll();
+// ---------------------------------------------------------------- idle
+
+void GameSession::IdleTurn() {
+    if (AppInactive) return;
+    PollCommands(keys_.Poll());
+    // A held key is polled on; otherwise the next key event wakes the machine.
+    if (phase_ == Phase::Idle && keys_.AnyDown()) Arm(kHeldKeyPollMs);
 }
 
-void GameSession::FpsTick() {
-    if (++fpsTicks_ < 5) return;
-    fpsTicks_ = 0;
-    const int64_t now = tick_.TickNow();
-    const double seconds = static_cast<double>(now - fpsStartTick_) / 1e9;
-    const int64_t frames = s_.Frames() - fpsStartFrame_;
-    if (seconds > 0) host_.ShowFps(static_cast<double>(frames) / seconds);
-    fpsStartFrame_ = s_.Frames();
-    fpsStartTick_ = now;
-    host_.ShowGameTime(TimeText(s_.Frames() / 35));
-}
+// ---------------------------------------------------------------- the start of a run
 
-// ---------------------------------------------------------------- runs
+void GameSession::PlayCommand() { StartRun(false); }
+
+void GameSession::PlayDemoCommand() { StartRun(true); }
 
 void GameSession::NormalizeFieldBytes() {
     for (auto& b : s_.FieldBytes) {
@@ -216,61 +100,53 @@ void GameSession::NormalizeFieldBytes() {
     }
 }
 
-void GameSession::PlayCommand() { RunWithRestarts(false); }
-
-void GameSession::PlayDemoCommand() { RunWithRestarts(true); }
-
-void GameSession::RunWithRestarts(bool demo) {
-    for (;;) {
-        if (demo)
-            PlayDemoOnce();
-        else
-            PlayOnce();
-        if (!RestartRequested || QuitRequested) break;
-        // A restart by key: the old run has finished its own end-of-run steps; the new one
-        // starts from the level as chosen, without the get-ready pause.
-        demo = s_.DemoPlayback == 1 || restartDemo_;
-        RestartRequested = false;
-        restartDemo_ = false;
-        SkipGetReady = true;
-        s_.ForceFullRedraw = true;
-        s_.StepCount = 0;
+void GameSession::StartRun(bool demo) {
+    if (phase_ != Phase::Idle) return;
+    clock_.stop();
+    demoRun_ = demo;
+    try {
+        PrepareRun();
+    } catch (const std::bad_alloc&) {
+        s_.GameRunning = 0;
+        s_.DemoPlayback = 0;
+        fpsTimer_.stop();
         host_.UpdateAllControls();
+        host_.ShowError(QStringLiteral("Error"),
+                        QStringLiteral("There is not enough memory to start this level."));
+        return;
     }
-    RestartRequested = false;
-}
-
-void GameSession::PlayOnce() {
-    s_.FreshRun = 1;
-    s_.DemoPlayback = 0;
-    PlayLevel();
-    NormalizeFieldBytes();
-    if (!FinalSituation) view_.RedrawAll();
-}
-
-void GameSession::PlayDemoOnce() {
-    host_.ReopenLevelFile();
-    if (view_.ctx.Stretch > 3.0f || view_.ctx.Stretch < 0.125f) {
-        view_.ctx.Stretch = std::clamp(view_.ctx.Stretch, 0.125f, 3.0f);
-        view_.ReStretch(view_.ctx.Stretch);
+    const int16_t total = static_cast<int16_t>(GetReadyTime * 500);
+    if (s_.PlayingDirectory == 0 && !SkipGetReady && total > 0) {
+        phase_ = Phase::GetReady;
+        getReadyStep_ = 0;
+        getReadyDelay_ = RoundTo32(total / 200.0);
+        Arm(getReadyDelay_);
+        return;
     }
-    s_.DemoPlayback = 1;
-    s_.FreshRun = 0;
-    host_.SetStatus(QStringLiteral("Demo Playback (%1)").arg(s_.DemoLengthFrames));
-    PlayLevel();
-    if (s_.LevelSolved != 1) host_.SetStatus(QStringLiteral("Demo Failed"));
-    s_.DemoPlayback = 0;
-    if (s_.PlayingDirectory == 0) InGameDemoSpeed(GetSpeedIndex(DemoSpeedSetting));
-    if (!FinalSituation) view_.RedrawAll();
+    SkipGetReady = false;
+    EnterLoop();
 }
 
-void GameSession::PlayLevel() {
+// The run sequence up to the get-ready bar: the level, the view, the panel, the speeds.
+void GameSession::PrepareRun() {
+    if (demoRun_) {
+        host_.ReopenLevelFile();
+        if (view_.ctx.Stretch > 3.0f || view_.ctx.Stretch < 0.125f) {
+            view_.ctx.Stretch = std::clamp(view_.ctx.Stretch, 0.125f, 3.0f);
+            view_.ReStretch(view_.ctx.Stretch);
+        }
+        s_.DemoPlayback = 1;
+        s_.FreshRun = 0;
+        host_.SetStatus(QStringLiteral("Demo Playback (%1)").arg(s_.DemoLengthFrames));
+    } else {
+        s_.FreshRun = 1;
+        s_.DemoPlayback = 0;
+    }
     s_.GameRunning = 0;
     s_.StopRequested = 0;
     host_.ReadCurrentLevel();
     // The buffers follow the level's size.
-    if (view_.Scroll() == nullptr ||
-        view_.Scroll()->Width() != (s_.FieldWidth + 2) * 32 ||
+    if (view_.Scroll() == nullptr || view_.Scroll()->Width() != (s_.FieldWidth + 2) * 32 ||
         view_.Scroll()->Height() != (s_.FieldHeight + 2) * 32)
         view_.ReStretch(view_.ctx.Stretch);
     BeginRun(s_);
@@ -291,104 +167,100 @@ void GameSession::PlayLevel() {
     host_.UpdateMainCaption();
     host_.UpdateAllControls();
     emit runStarted();
-
-    if (s_.PlayingDirectory == 0 && !SkipGetReady) GetReady();
-    SkipGetReady = false;
-
-    RunGame();
-
-    const bool solved = s_.LevelSolved == 1;
-    host_.SetStatus(solved ? QStringLiteral("LEVEL SUCCESSFUL") : QStringLiteral("LEVEL FAILED"));
-    if (s_.DemoPlayback == 0 && s_.PlayFromEditor == 0) host_.RecordRunResult(solved);
-
-    host_.StartStatusTimer();
-    s_.FreshRun = 0;
-    ShownKey = 0;
-    host_.ShowKey(0);
-    s_.GameRunning = 0;
-    view_.Layout();
-    view_.Present();
-    host_.UpdateAllControls();
-    InGamePlaySpeed(GetSpeedIndex(PlaySpeedSetting));
-    host_.UpdateMainCaption();
 }
 
-void GameSession::GetReady() {
-    const int16_t total = static_cast<int16_t>(GetReadyTime * 500);
-    if (total <= 0) return;
-    const int step = RoundTo32(total / 200.0);
-    for (int i = 1; i <= 200; ++i) {
-        tick_.DelayMS(step, [this] { host_.ProcessEvents(); });
-        host_.SetProgress(i);
-        if (QuitRequested) break;
+// One step of the get-ready bar (200 steps in all).
+void GameSession::GetReadyStep() {
+    host_.SetProgress(++getReadyStep_);
+    if (getReadyStep_ < 200 && !QuitRequested) {
+        Arm(getReadyDelay_);
+        return;
     }
     host_.SetProgress(-1);
+    SkipGetReady = false;
+    EnterLoop();
 }
 
-// The run's counters were reset by BeginRun; the panel shows them and the loop starts.
-void GameSession::RunGame() {
+// The counters were reset when the run began; the panel shows them and the frames start.
+void GameSession::EnterLoop() {
     view_.showSteps(s_.StepCount);
-    MainLoop();
-}
-
-void GameSession::Idle() {
-    PauseIdleMark = true;
-    host_.ProcessEvents();
-    QThread::msleep(2);
-}
-
-void GameSession::MainLoop() {
     if (MusicOn) sound_.PlayMusic();
     s_.RedDiskState = 0;
     s_.MainLoopActive = 1;
-    int64_t frameStart = 0;  // the first frame runs at once
-    for (;;) {
-        if (Paused) {
-            if (!AppInactive) PollPauseKey();
-            Idle();
-            continue;
-        }
-        if (AppInactive) {
-            Idle();
-            continue;
-        }
-        // Wait for the frame time; events run meanwhile.
-        for (;;) {
-            host_.ProcessEvents();
-            if (frameStart == 0) break;
-            const int64_t elapsed = tick_.TickDiffUS(frameStart);
-            if (elapsed >= DeltaT) break;
-            // Sleep in small steps while more than 2 ms remain; the last stretch is busy.
-            if (DeltaT - elapsed > int64_t{2000} * 10000) QThread::usleep(500);
-        }
-        if (Paused || AppInactive) continue;
-        frameStart = tick_.TickNow();
+    frameStart_ = 0;  // the first frame runs at once
+    phase_ = Phase::Running;
+    Arm(0);
+}
 
-        view_.Present();
-        if (s_.StopRequested != 0) break;
+// ---------------------------------------------------------------- frames
 
-        PollFrameKeys();
-        const bool ended = RunFrameWork(s_);
-        emit frameDone();
-
-        if (s_.PlayingDirectory == 0) {
-            host_.ShowFrameCount(s_.Frames());
-            if (s_.DemoPlayback == 1) {
-                const int64_t f = DemoDelay > 0 ? RoundHalfEven(1000000.0 / DemoDelay) : 1000000;
-                host_.ShowTimeLeft(TimeText((s_.DemoLengthFrames - s_.Frames()) / f));
-            }
-            if (MemoryMode) MemoryStep();
-        }
-        if (ended || RestartRequested || QuitRequested) break;
+void GameSession::RunTurn() {
+    if (Paused) {
+        if (!AppInactive) PollPauseKey();
+        PauseIdleMark = true;
+        // Unpausing arms the clock; a held key is polled on.
+        if (Paused && !AppInactive && keys_.AnyDown()) Arm(kHeldKeyPollMs);
+        return;
     }
-    // The last frame stays on screen for its full time.
-    while (frameStart != 0 && tick_.TickDiffUS(frameStart) < DeltaT) host_.ProcessEvents();
-    EndRun(s_);
+    if (AppInactive) {
+        PauseIdleMark = true;  // activation arms the clock again
+        return;
+    }
+    if (FrameTimeLeft()) return;
+    // Without a frame delay, frames run back to back for one slice, then events run.
+    const int64_t sliceStart = tick_.TickNow();
+    const int64_t slice = s_.NoDisplay != 0 ? kNoDisplaySliceNs : kFastSliceNs;
+    do {
+        Frame();
+    } while (phase_ == Phase::Running && DeltaT == 0 && !Paused && !AppInactive &&
+             tick_.TickNow() - sliceStart < slice);
+    if (phase_ == Phase::Running) ArmNextFrame();
+}
 
-    if (s_.DemoPlayback == 0 && s_.PlayFromEditor == 0) host_.WriteLastRunFile();
-    Stop();
+// The time left of the current frame, in whole milliseconds (0 when it is up).
+int GameSession::WholeMsLeft() const {
+    if (frameStart_ == 0 || DeltaT <= 0) return 0;
+    const int64_t remaining = DeltaT - tick_.TickDiffUS(frameStart_);
+    return remaining > 0 ? static_cast<int>(remaining / kOneMs) : 0;
+}
+
+void GameSession::ArmNextFrame() { Arm(WholeMsLeft()); }
+
+// True when the clock is armed again for the rest of the frame time. The timer wakes on whole
+// milliseconds; a last fraction of one is slept here.
+bool GameSession::FrameTimeLeft() {
+    if (frameStart_ == 0) return false;
+    if (WholeMsLeft() > 0) {
+        ArmNextFrame();
+        return true;
+    }
+    const int64_t remaining = DeltaT - tick_.TickDiffUS(frameStart_);
+    if (remaining > 0) QThread::usleep(static_cast<unsigned long>(remaining / 10000));
+    return false;
+}
+
+// One turn of the main loop after its wait: present, the keys, the frame's work, the panel.
+void GameSession::Frame() {
+    frameStart_ = tick_.TickNow();
     view_.Present();
-    s_.MainLoopActive = 0;
+    if (s_.StopRequested != 0) {
+        BeginEnding();
+        return;
+    }
+    PollFrameKeys();
+    const bool ended = RunFrameWork(s_);
+    emit frameDone();
+
+    if (s_.PlayingDirectory == 0) {
+        host_.ShowFrameCount(s_.Frames());
+        if (s_.DemoPlayback == 1) {
+            const int64_t f = DemoDelay > 0 ? RoundHalfEven(1000000.0 / DemoDelay) : 1000000;
+            host_.ShowTimeLeft(QString::fromStdString(
+                SecToTime(static_cast<int32_t>((s_.DemoLengthFrames - s_.Frames()) / f)).text));
+        }
+        if (MemoryMode) MemoryStep();
+    }
+    if (ended || RestartRequested || QuitRequested) BeginEnding();
 }
 
 void GameSession::MemoryStep() {
@@ -401,117 +273,77 @@ void GameSession::MemoryStep() {
     view_.Present();
 }
 
-// ---------------------------------------------------------------- keyboard
+// ---------------------------------------------------------------- the end of a run
 
-CommandContext GameSession::Context() const {
-    CommandContext c;
-    c.running = s_.GameRunning != 0;
-    c.playingDemo = s_.DemoPlayback == 1;
-    c.levelLoaded = s_.LevelLoaded;
-    c.levelHasDemo = s_.LevelHasDemo;
-    c.editMode = EditMode;
-    c.playingDirectory = s_.PlayingDirectory != 0;
-    c.quickSaveOrLoadMade = QuickSaveOrLoadMade;
-    c.gameMode = GameMode;
-    return c;
+// The last frame stays on screen for its full time before the run ends.
+void GameSession::BeginEnding() {
+    phase_ = Phase::Ending;
+    ArmNextFrame();
 }
 
-void GameSession::PollFrameKeys() {
-    const KeyboardState k = keys_.Poll();
-    TakeFrameInput(s_, ActionFromKeys(k));
-    if (s_.DemoPlayback == 1 && s_.EndLevelNow != 0) return;  // the demo has ended
-    if (s_.MurphyInput != ShownKey) {
-        host_.ShowKey(s_.MurphyInput);
-        ShownKey = s_.MurphyInput;
+void GameSession::EndingTurn() {
+    if (!FrameTimeLeft()) FinishRun(true);
+}
+
+void GameSession::EndRunNow() {
+    if (phase_ == Phase::Idle || phase_ == Phase::Halted || inTick_) return;
+    clock_.stop();
+    if (phase_ == Phase::GetReady) {
+        host_.SetProgress(-1);
+        SkipGetReady = false;
+        EnterLoop();
+        clock_.stop();
     }
-    if (k.Down(1) && !PauseIdleMark) {
-        s_.MurphyKilled = 1;
-        s_.LoadingSavedGame = 0;
+    FinishRun(false);
+}
+
+void GameSession::FinishRun(bool mayContinue) {
+    clock_.stop();
+    EndRun(s_);
+    if (s_.DemoPlayback == 0 && s_.PlayFromEditor == 0) host_.WriteLastRunFile();
+    phase_ = Phase::Idle;
+    Stop();
+    view_.Present();
+    s_.MainLoopActive = 0;
+
+    const bool solved = s_.LevelSolved == 1;
+    host_.SetStatus(solved ? QStringLiteral("LEVEL SUCCESSFUL") : QStringLiteral("LEVEL FAILED"));
+    if (s_.DemoPlayback == 0 && s_.PlayFromEditor == 0) host_.RecordRunResult(solved);
+    host_.StartStatusTimer();
+    s_.FreshRun = 0;
+    ShownKey = 0;
+    host_.ShowKey(0);
+    s_.GameRunning = 0;
+    view_.Layout();
+    view_.Present();
+    host_.UpdateAllControls();
+    InGamePlaySpeed(GetSpeedIndex(PlaySpeedSetting));
+    host_.UpdateMainCaption();
+
+    if (demoRun_) {
+        if (!solved) host_.SetStatus(QStringLiteral("Demo Failed"));
+        s_.DemoPlayback = 0;
+        if (s_.PlayingDirectory == 0) InGameDemoSpeed(GetSpeedIndex(DemoSpeedSetting));
+    } else {
+        NormalizeFieldBytes();
     }
-    PollCommands(k);
-}
+    if (!FinalSituation) view_.RedrawAll();
+    emit runEnded();
 
-void GameSession::PollPauseKey() {
-    if (PauseKeyUnpauses(keys_.Poll(), NowMs(), KeyRepeatTick)) TogglePause();
-}
-
-void GameSession::PollCommands(const KeyboardState& k) {
-    Execute(ChooseCommand(k, Context(), NowMs(), KeyRepeatTick));
-}
-
-void GameSession::IdlePoll() {
-    if (AppInactive || inCommand_) return;
-    inCommand_ = true;
-    PollCommands(keys_.Poll());
-    inCommand_ = false;
-}
-
-void GameSession::IdleLoop() {
-    while (!QuitRequested) {
-        IdlePoll();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
+    const bool restart = RestartRequested && !QuitRequested && mayContinue;
+    RestartRequested = false;
+    if (restart) {
+        // A restart by key: the old run has finished its own end-of-run steps; the new one
+        // starts from the level as chosen, without the get-ready pause.
+        SkipGetReady = true;
+        s_.ForceFullRedraw = true;
+        s_.StepCount = 0;
+        host_.UpdateAllControls();
+        StartRun(demoRun_);
+        return;
     }
-}
-
-void GameSession::Execute(Command c) {
-    switch (c) {
-        case Command::None:
-        case Command::AltHeld:
-        case Command::Grid:       // the editor arrives later
-        case Command::QuickSave:  // saved games arrive later
-        case Command::QuickLoad:
-            break;
-        case Command::MusicDown: SubMusicVol(false); break;
-        case Command::MusicUp: SubMusicVol(true); break;
-        case Command::FxDown: SubSoundFxVol(false); break;
-        case Command::FxUp: SubSoundFxVol(true); break;
-        case Command::MemoryMode: MemoryMode = true; break;
-        case Command::ShowRedDisks:
-            if (s_.RedDiskShowCount == 0 && s_.NoDisplay == 0) {
-                view_.showRedDisks(s_.RedDiskCount);
-                s_.RedDiskShowCount = 70;
-            }
-            break;
-        case Command::PlayDemo:
-            s_.GameRunning = 0;
-            view_.showSteps(s_.StepCount);
-            PlayDemoCommand();
-            break;
-        case Command::AutoZoom:
-            view_.ctx.Stretch = -1.0f;
-            view_.SetZoomMenu(screenWidth, screenHeight);
-            break;
-        case Command::Panel: host_.TogglePanel(); break;
-        case Command::Restart:
-            // The running run ends after this frame and finishes its own end-of-run steps;
-            // the new run starts after it, never inside it.
-            s_.ForceFullRedraw = true;
-            SkipGetReady = true;
-            s_.StepCount = 0;
-            restartDemo_ = s_.DemoPlayback == 1;
-            RestartRequested = true;
-            host_.UpdateAllControls();
-            break;
-        case Command::Slower: Slower(); break;
-        case Command::Faster: Faster(); break;
-        case Command::Snapshot: host_.SaveSnapshot(); break;
-        case Command::ZoomOut: SubZoom(false); break;
-        case Command::ZoomIn: SubZoom(true); break;
-        case Command::RestoreSpeeds: RestoreSpeeds(); break;
-        case Command::Pause: TogglePause(); break;
-        case Command::Play: PlayCommand(); break;
-        case Command::Escape:
-            if (s_.MainLoopActive != 0) {
-                PauseIdleMark = false;
-            } else if (PauseIdleMark) {
-                PauseIdleMark = false;
-            } else {
-                keys_.ReleaseAll();
-                if (host_.AskExit()) QuitRequested = true;
-            }
-            break;
-    }
+    if (QuitRequested && mayContinue) emit quitRequested();
+    if (keys_.AnyDown()) Arm(kHeldKeyPollMs);
 }
 
 }  // namespace tsn

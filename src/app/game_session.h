@@ -1,7 +1,9 @@
 #pragma once
-// Runs of the game in the window: the run sequence, the main loop with its frame timing, the
-// keyboard polls, pause and stop, the speeds and the idle loop between runs. Window events
-// are handled while the loop waits for the next frame; they only set flags the loop reads.
+// Runs of the game in the window, as a state machine driven by the application's event loop:
+// idle between runs, the get-ready bar, the running frames (paused or not) and the end of a
+// run. One frame clock (a single-shot precise timer) calls Tick(), which does one step of the
+// current state and arms the clock again; window events run between ticks and only set flags
+// the next tick reads. Nothing waits in a loop and nothing pumps events.
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
@@ -20,6 +22,14 @@ class SessionHost;
 class GameSession : public QObject {
     Q_OBJECT
 public:
+    enum class Phase {
+        Idle,      // no run: key polls while keys are held
+        GetReady,  // the get-ready bar before the first frame
+        Running,   // frames at the run's pace (also while paused or inactive)
+        Ending,    // the last frame stays on screen for its full time
+        Halted,    // the window is shutting down
+    };
+
     GameSession(GameState& s, ViewController& view, SoundSystem& sound, KeyboardState& keys,
                 SessionHost& host);
 
@@ -51,7 +61,8 @@ public:
     int GameMode = 2;
     bool EditMode = false;
 
-    // Commands of the buttons, menus and keys.
+    // Commands of the buttons, menus and keys. Starting a run only changes the phase: the
+    // run's frames follow from the event loop.
     void PlayCommand();
     void PlayDemoCommand();
     void TogglePause();
@@ -70,17 +81,24 @@ public:
     void InGameDemoSpeed(int index);
     void UpdateDeltaT();
 
-    // One poll of the keyboard outside a run (the idle loop calls it).
-    void IdlePoll();
-    // The idle loop: polls and dispatches events until QuitRequested.
-    void IdleLoop();
+    // The frame clock's step: one turn of the current phase. Tests call it directly.
+    void Tick();
+    Phase CurrentPhase() const { return phase_; }
+    // True while the frame clock is armed.
+    bool ClockArmed() const { return clock_.isActive(); }
+    // A key went down or up: outside a run (and while paused) the keys are polled.
+    void KeyActivity();
+    // A close request during a run: the run ends now with its end-of-run steps.
+    void EndRunNow();
+    // The window is going away: no more ticks.
+    void Halt();
 
     // Carries out a command key.
     void Execute(Command c);
     CommandContext Context() const;
     double NowMs() const;
 
-    TickCountObject& Tick() { return tick_; }
+    TickCountObject& Clock() { return tick_; }
     // Screen size for the automatic zoom.
     int screenWidth = 1024;
     int screenHeight = 768;
@@ -88,26 +106,36 @@ public:
 signals:
     void runStarted();
     void frameDone();
+    void runEnded();
+    // The user confirmed leaving the program (or closed the window during a run).
+    void quitRequested();
 
 private:
     void StepVolume(bool up, bool enabled, int (SoundSystem::*get)() const,
                     void (SoundSystem::*set)(int));
-    void PlayLevel();
-    void RunGame();
-    void MainLoop();
-    void GetReady();
+    void StartRun(bool demo);
+    void PrepareRun();
+    void EnterLoop();
+    void GetReadyStep();
+    void RunTurn();
+    void ArmNextFrame();
+    int WholeMsLeft() const;
+    bool FrameTimeLeft();
+    void Frame();
+    void BeginEnding();
+    void EndingTurn();
+    // The end-of-run steps; `mayContinue` is false when the window closes during the run.
+    void FinishRun(bool mayContinue);
+    void IdleTurn();
+    void DeltaTChanged();
     void PollFrameKeys();
     void PollPauseKey();
     void PollCommands(const KeyboardState& k);
     void MemoryStep();
     void TakeKeyLock();
     void FpsTick();
-    void Idle();
     void NormalizeFieldBytes();
-    void AfterRunRedraw();
-    void RunWithRestarts(bool demo);
-    void PlayOnce();
-    void PlayDemoOnce();
+    void Arm(int ms);
 
     GameState& s_;
     ViewController& view_;
@@ -115,13 +143,18 @@ private:
     KeyboardState& keys_;
     SessionHost& host_;
     TickCountObject tick_;
+    QTimer clock_;
     QTimer keyControlTimer_;
     QTimer fpsTimer_;
+    Phase phase_ = Phase::Idle;
+    bool demoRun_ = false;
+    bool inTick_ = false;
+    int getReadyStep_ = 0;
+    int getReadyDelay_ = 0;
+    int64_t frameStart_ = 0;  // 0: the first frame runs at once
     int fpsTicks_ = 0;
     int64_t fpsStartFrame_ = 0;
     int64_t fpsStartTick_ = 0;
-    bool inCommand_ = false;
-    bool restartDemo_ = false;
 };
 
 }  // namespace tsn

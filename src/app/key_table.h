@@ -19,6 +19,11 @@ public:
         keys_[static_cast<size_t>(scanCode)] = down ? 0x80 : 0;
         if (down) pressed_[static_cast<size_t>(scanCode)] = 1;
     }
+    bool AnyDown() const {
+        for (uint8_t k : keys_)
+            if (k != 0) return true;
+        return false;
+    }
     void ReleaseAll() {
         keys_.fill(0);
         pressed_.fill(0);

@@ -1,12 +1,11 @@
 // The program's entry: the crash translator, the data checks, one running copy, the main
-// window and the idle loop.
+// window and the application's event loop, in which the game runs between runs and during them.
 #include <QApplication>
 #include <QMessageBox>
 #include <memory>
 
 #include "app/app_paths.h"
 #include "app/crash_handler.h"
-#include "app/game_session.h"
 #include "app/main_window.h"
 #include "app/screen_saver.h"
 #include "app/settings.h"
@@ -42,7 +41,7 @@ int main(int argc, char** argv) {
     else
         window.show();
     if (!window.Load()) return 1;
-    window.Session().IdleLoop();
+    const int status = QApplication::exec();
     window.Unload();
-    return 0;
+    return status;
 }

@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "app/app_paths.h"
@@ -48,10 +49,9 @@ MainWindow::MainWindow(const StartupData& startup, QSettings* store, QWidget* pa
     BuildMenus();
 
     view_->beep = [this] { Beep(); };
-    view_->waiter = [this](int ms) {
-        session_->Tick().DelayMS(ms, [this] { ProcessEvents(); });
-    };
-    view_->beforeDisplay = [this] { CheckSpriteSheet(); };
+    // A glide step sleeps; glides are short and happen only within a run's level start.
+    view_->waiter = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+    view_->beforeDisplay = [this] { return CheckSpriteSheet(); };
     view_->onZoomItemChecked = [this](int item) {
         for (int i = 1; i <= 24; ++i) menStretch_[static_cast<size_t>(i)]->setChecked(i == item);
     };
@@ -74,6 +74,8 @@ MainWindow::MainWindow(const StartupData& startup, QSettings* store, QWidget* pa
                 session_->SetAppInactive(state != Qt::ApplicationActive);
             });
     qApp->installEventFilter(this);
+    connect(session_.get(), &GameSession::quitRequested, this, &QWidget::close,
+            Qt::QueuedConnection);
     sound_.onError = [this](const QString& text) { ErrorBox("Error", text); };
 }
 
@@ -250,8 +252,6 @@ void MainWindow::SetProgress(int step) {
     if (step >= 0) progress_->setValue(step);
 }
 
-void MainWindow::ProcessEvents() { QCoreApplication::processEvents(); }
-
 void MainWindow::Beep() { QApplication::beep(); }
 
 bool MainWindow::AskMemoryStep() {
@@ -274,7 +274,7 @@ void MainWindow::TogglePanel() {
     view_->PanelVisible = !view_->PanelVisible;
     menPanel_->setChecked(view_->PanelVisible);
     panel_->setVisible(view_->PanelVisible);
-    QCoreApplication::processEvents();
+    centralWidget()->layout()->activate();  // the view port takes its new size now
     view_->Layout();
     view_->Present();
 }
@@ -293,10 +293,24 @@ void MainWindow::FileErrorBox(const std::string& text) {
     ErrorBox("Application Error", QString::fromStdString(text));
 }
 
-void MainWindow::CheckSpriteSheet() {
-    if (!data_.spriteSheetInvalid) return;
-    QMessageBox::critical(this, "Fatal Error", "The File tsn32.bmp is not a valid bitmap file.");
-    std::exit(1);
+void MainWindow::ShowError(const QString& title, const QString& text) {
+    keys_.ReleaseAll();
+    QMessageBox::critical(this, title, text);
+}
+
+void MainWindow::Fatal(const QString& text) {
+    if (fatal_) return;
+    fatal_ = true;
+    keys_.ReleaseAll();
+    QMessageBox::critical(this, "Fatal Error", text);
+    Unload();
+    // Before the event loop runs, Load's false return ends the program instead.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(1);
+}
+
+bool MainWindow::CheckSpriteSheet() {
+    if (data_.spriteSheetInvalid) Fatal("The File tsn32.bmp is not a valid bitmap file.");
+    return !fatal_;
 }
 
 // ---------------------------------------------------------------- control states
@@ -366,6 +380,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* e = static_cast<QKeyEvent*>(event);
         const bool known = keys_.Apply(*e);
         if (!known) return false;
+        session_->KeyActivity();
         // Menus stay reachable with Alt; every other key belongs to the game.
         return !keys_.Alt();
     }
@@ -377,8 +392,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     session_->QuitRequested = true;
     s_.StopRequested = -1;
     s_.EndLevelNow = 1;
-    if (s_.MainLoopActive != 0 || s_.GameRunning != 0) {
-        // A run is on the stack: it ends first, then the idle loop ends the program.
+    // A run ends now with its end-of-run steps. Only a frame that is showing a modal box
+    // cannot end here: it ends its run when the box is answered, then closes the window.
+    session_->EndRunNow();
+    const auto phase = session_->CurrentPhase();
+    if (phase != GameSession::Phase::Idle && phase != GameSession::Phase::Halted) {
         event->ignore();
         return;
     }

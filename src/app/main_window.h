@@ -2,6 +2,7 @@
 // The program's one top-level window: menus, play buttons, the level list, the panel of
 // displays, the view pane and the status line. It runs the start-up and shutdown sequences
 // and is the host of the game runs.
+#include <QIcon>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
@@ -43,6 +44,10 @@ public:
     bool Load();
     // The shutdown sequence.
     void Unload();
+    // A fatal error: the message box, then the shutdown sequence; the program then ends with
+    // status 1 (at once when the event loop runs, else when Load returns false).
+    void Fatal(const QString& text);
+    bool FatalShown() const { return fatal_; }
 
     GameState& State() { return s_; }
     GameSession& Session() { return *session_; }
@@ -52,8 +57,12 @@ public:
     Settings& Config() { return settings_; }
     QComboBox* LevelList() { return cmbLevel_; }
 
-    void InitNewLevelFile(const QString& path);
-    void FillLevelList(const QString& path, int select);
+    // Makes `path` the current level file; false (the previous file kept) when it cannot be
+    // read.
+    bool InitNewLevelFile(const QString& path);
+    // Fills the level list from `path` and loads the chosen level: false when the file cannot
+    // be read.
+    bool FillLevelList(const QString& path, int select);
     void SelectLevel(int index);
     void SaveAllSettings();
     QString Caption() const;
@@ -78,7 +87,7 @@ public:
     void ReopenLevelFile() override;
     void WriteLastRunFile() override;
     void RecordRunResult(bool solved) override;
-    void ProcessEvents() override;
+    void ShowError(const QString& title, const QString& text) override;
 
     // PanelDisplay
     void ShowInfotronsNeeded(int value) override;
@@ -103,7 +112,8 @@ private:
     void AboutCommand();
     void DisableSoundCommand();
     void ShowStatistics();
-    void CheckSpriteSheet();
+    // False after the sprite sheet's fatal error.
+    bool CheckSpriteSheet();
     void ErrorBox(const QString& title, const QString& text);
     void FileErrorBox(const std::string& text);
 
@@ -119,6 +129,8 @@ private:
     QString playerEmail_;
     bool loaded_ = false;
     bool unloaded_ = false;
+    bool fatal_ = false;
+    std::array<QIcon, 3> levelIcons_;  // not played, played, skipped
 
     // Controls
     QPushButton* cmdPlay_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
+#include <new>
 
 #include "app/app_paths.h"
 #include "app/game_session.h"
@@ -18,38 +19,50 @@
 
 namespace tsn {
 
-void MainWindow::InitNewLevelFile(const QString& path) {
+bool MainWindow::InitNewLevelFile(const QString& path) {
+    const std::string previous = s_.CurrentLevelFile;
     s_.CurrentLevelFile = path.toStdString();
     s_.LastRunFile.clear();
-    SaveAllSettings();
-    FillLevelList(path, 0);
+    bool read = false;
+    try {
+        read = FillLevelList(path, 0);
+    } catch (const std::bad_alloc&) {
+        ShowError("Error", "There is not enough memory to open " + path + ".");
+    }
+    if (!read && !fatal_) {
+        // The file that could not be read does not become the current one.
+        s_.CurrentLevelFile = previous;
+        FillLevelList(QString::fromStdString(previous), 0);
+    }
+    // Only a file that was read is remembered for the next start.
+    if (read) SaveAllSettings();
     UpdateMainCaption();
     UpdateAllControls();
+    return read;
 }
 
-void MainWindow::FillLevelList(const QString& path, int select) {
+bool MainWindow::FillLevelList(const QString& path, int select) {
     cmbLevel_->clear();
     int notListed = 0;
     auto entries = LevelListEntries(path.toStdString(), {}, &notListed);
     if (!entries) {
         if (!QFileInfo::exists(path)) {
-            QMessageBox::critical(this, "Fatal Error",
-                                  QString::fromStdString(entries.error().description));
-            std::exit(1);
+            Fatal(QString::fromStdString(entries.error().description));
+            return false;
         }
         FileErrorBox(entries.error().Text());
-        return;
+        return false;
     }
-    static const QIcon icons[3] = {
-        QIcon(FindDataFile(data_.dataFolder, "Images/NotPlayed32.ico")),
-        QIcon(FindDataFile(data_.dataFolder, "Images/Played32.ico")),
-        QIcon(FindDataFile(data_.dataFolder, "Images/Skipped32.ico")),
-    };
+    if (levelIcons_[0].isNull()) {
+        levelIcons_ = {QIcon(FindDataFile(data_.dataFolder, "Images/NotPlayed32.ico")),
+                       QIcon(FindDataFile(data_.dataFolder, "Images/Played32.ico")),
+                       QIcon(FindDataFile(data_.dataFolder, "Images/Skipped32.ico"))};
+    }
     for (const LevelListEntry& e : *entries)
-        cmbLevel_->addItem(icons[e.progress <= 2 ? e.progress : 0],
+        cmbLevel_->addItem(levelIcons_[e.progress <= 2 ? static_cast<size_t>(e.progress) : 0],
                            QString::fromLatin1(e.text.c_str(), static_cast<int>(e.text.size())),
                            e.progress);
-    if (cmbLevel_->count() == 0) return;
+    if (cmbLevel_->count() == 0) return false;
     if (notListed > 0)
         SetStatus(QStringLiteral("Only the first %1 levels of this file can be played; %2 more "
                                  "are not listed")
@@ -58,6 +71,7 @@ void MainWindow::FillLevelList(const QString& path, int select) {
     const int index = LevelListSelection(select, cmbLevel_->count());
     cmbLevel_->setCurrentIndex(index);
     SelectLevel(index);
+    return s_.LevelLoaded && !fatal_;
 }
 
 void MainWindow::SelectLevel(int index) {
@@ -67,6 +81,8 @@ void MainWindow::SelectLevel(int index) {
 }
 
 void MainWindow::ShowLevel() {
+    // The first display of a level is where a damaged sprite sheet ends the program.
+    if (!CheckSpriteSheet()) return;
     ReadCurrentLevel();
     s_.GameRunning = 0;
     view_->Renderer().SetDisplayRegion();
@@ -82,8 +98,7 @@ void MainWindow::ShowLevel() {
 bool MainWindow::ReadCurrentLevel() {
     const FileStatus st = ReadLevel(s_, "");
     if (!st) FileErrorBox(st.error().Text());
-    if (!s_.LevelLoaded)
-        SetStatus(QStringLiteral("Failed loading level. sub subFetchAndInitLevel"));
+    if (!s_.LevelLoaded) ShowError("Error", "Failed loading level. sub subFetchAndInitLevel");
     return s_.LevelLoaded;
 }
 

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
+#include <new>
 
 #include "app/app_paths.h"
 #include "app/game_session.h"
@@ -21,7 +22,9 @@ bool MainWindow::Load() {
     ApplySettings();
     loaded_ = true;  // from here on the settings may be saved
 
-    view_->LoadSheet(FindDataFile(data_.dataFolder, "tsn32.bmp"));
+    // A sheet that cannot be decoded is as damaged as one with the wrong digest.
+    if (!view_->LoadSheet(FindDataFile(data_.dataFolder, "tsn32.bmp")))
+        data_.spriteSheetInvalid = true;
     if (!settings_.GLOBALSOUND) {
         const QString soundFolder = FindDataFile(data_.dataFolder, "Sound");
         // No audio device: the game runs silently.
@@ -41,11 +44,23 @@ bool MainWindow::Load() {
     view_->SetZoomMenu(session_->screenWidth, session_->screenHeight);
     UpdateMainCaption();
 
+    const QString defaultSet = FindDataFile(data_.dataFolder, "levels/levels.dat");
     QString path = settings_.LastPath;
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        path = FindDataFile(data_.dataFolder, "levels/levels.dat");
+    if (path.isEmpty() || !QFileInfo::exists(path)) path = defaultSet;
     s_.CurrentLevelFile = path.toStdString();
-    FillLevelList(path, 0);
+    bool read = false;
+    try {
+        read = FillLevelList(path, 0);
+    } catch (const std::bad_alloc&) {
+        ShowError("Error", "There is not enough memory to open " + path + ".");
+    }
+    if (fatal_) return false;
+    if (!read && path != defaultSet) {
+        // The last file cannot be read any more: the default set takes its place.
+        s_.CurrentLevelFile = defaultSet.toStdString();
+        FillLevelList(defaultSet, 0);
+        if (fatal_) return false;
+    }
     UpdateMainCaption();
     UpdateAllControls();
 
@@ -150,9 +165,9 @@ void MainWindow::Unload() {
     s_.StopRequested = -1;
     s_.EndLevelNow = 1;
     if (!data_.spriteSheetInvalid && s_.GameRunning != 0) session_->Stop();
+    session_->Halt();
     if (!data_.tempLevelFile.isEmpty()) QFile::remove(data_.tempLevelFile);
     SaveAllSettings();
-    QCoreApplication::processEvents();
     sound_.Shutdown();
     hide();
 }

@@ -9,7 +9,6 @@ public:
     virtual void ShowSteps(int value) = 0;
     virtual void ShowRedDiskCount(int value) = 0;
     virtual void ClearRedDiskCount() = 0;
-    virtual void ProcessEvents() = 0;
 };
 
 }  // namespace tsn

@@ -26,7 +26,8 @@ public:
     virtual void Beep() = 0;
     virtual void TogglePanel() = 0;
     virtual void SaveSnapshot() = 0;
-    // Reads the current level (CurrentLevelNumber of the current file) into the state.
+    // Reads the current level (CurrentLevelNumber of the current file) into the state; a level
+    // that cannot be read is reported in a message box.
     virtual bool ReadCurrentLevel() = 0;
     // Opens the current level file afresh (the play-demo command reads the demo again).
     virtual void ReopenLevelFile() = 0;
@@ -34,7 +35,8 @@ public:
     virtual void WriteLastRunFile() = 0;
     // The run's result into the player's progress.
     virtual void RecordRunResult(bool solved) = 0;
-    virtual void ProcessEvents() = 0;
+    // A message box with the critical icon.
+    virtual void ShowError(const QString& title, const QString& text) = 0;
 };
 
 }  // namespace tsn

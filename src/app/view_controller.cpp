@@ -163,7 +163,7 @@ void ViewController::Layout() {
 }
 
 void ViewController::DisplayLevel() {
-    if (beforeDisplay) beforeDisplay();
+    if (beforeDisplay && !beforeDisplay()) return;
     renderer_.DisplayLevel();
 }
 
@@ -227,7 +227,6 @@ void ViewController::showInfotronsNeeded(int value) { panel_.ShowInfotronsNeeded
 void ViewController::showSteps(int value) { panel_.ShowSteps(value); }
 void ViewController::showRedDisks(int value) { panel_.ShowRedDiskCount(value); }
 void ViewController::hideRedDiskCount() { panel_.ClearRedDiskCount(); }
-void ViewController::processEvents() { panel_.ProcessEvents(); }
 
 void ViewController::followMurphy(const GameState&) { MurphyTarget(); }
 

@@ -42,8 +42,8 @@ public:
     // Menu check marks of the zoom items.
     std::function<void(int item)> onZoomItemChecked;
     std::function<void(int item)> onZoomItemDisabled;
-    // Runs before every whole-field display (the sprite-sheet check).
-    std::function<void()> beforeDisplay;
+    // Runs before every whole-field display (the sprite-sheet check); false: nothing is drawn.
+    std::function<bool()> beforeDisplay;
     // Waits a glide step (milliseconds) with events running.
     std::function<void(int ms)> waiter;
     // The system beep.
@@ -88,7 +88,6 @@ public:
     void placeView(const GameState& s, bool gradually) override;
     void frameDone(const GameState& s) override;
     void hideRedDiskCount() override;
-    void processEvents() override;
 
 private:
     bool Rebuild();

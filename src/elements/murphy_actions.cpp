@@ -86,7 +86,6 @@ bool EnterExit(GameState& s, int p) {
     if (s.InfotronsNeeded > 0) return false;
     PlayExitSound(s);
     s.LevelSolved = 1;
-    if (s.Drawing()) s.view->processEvents();
     s.LeadOutCounter = 64;
     SetSequence(s, kExitSeq);
     SetMurphyState(s, p, kExitEntered);

@@ -28,8 +28,6 @@ public:
     virtual void frameDone(const GameState& s) = 0;
     // The red-disk count shown by the Shift key has timed out.
     virtual void hideRedDiskCount() = 0;
-    // Lets the window system handle pending events (Murphy entering the exit).
-    virtual void processEvents() = 0;
 };
 
 enum class Sample : uint8_t { Zonk, Infotron, Bug, Explosion, Push, Exit, Base };

@@ -3,11 +3,15 @@
 // tests, a level set of two open levels, no sound, no get-ready pause, fastest speed.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "app/main_window.h"
 #include "sprite_sheet_fixture.h"
@@ -33,14 +37,49 @@ inline QByteArray TestSet() {
     return set;
 }
 
+// Closes every message box as soon as it shows, remembering the last one's title and text
+// (the boxes are modal; the tests check what they said).
+struct BoxAnswerer {
+    QString title;
+    QString text;
+    int shown = 0;
+    QTimer poll;
+    BoxAnswerer() {
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (box == nullptr || !box->isVisible()) continue;
+                ++shown;
+                title = box->windowTitle();
+                text = box->text();
+                box->done(QMessageBox::Yes);
+            }
+        });
+        poll.start();
+    }
+};
+
 struct WindowFixture {
     QTemporaryDir dir;
     std::unique_ptr<QSettings> store;
     std::unique_ptr<MainWindow> window;
+    bool loaded = false;
 
-    WindowFixture() {
+    // `sheet`: the sprite sheet's bytes (none: a good sheet made by the tests).
+    // `damaged`: the start-up check found the sheet's digest wrong.
+    explicit WindowFixture(const std::optional<QByteArray>& sheet = std::nullopt,
+                           bool damaged = false) {
         QDir(dir.path()).mkpath("data/levels");
-        MakeSheet().save(dir.filePath("data/tsn32.bmp"), "BMP");
+        if (!sheet) {
+            MakeSheet().save(dir.filePath("data/tsn32.bmp"), "BMP");
+        } else {
+            QFile f(dir.filePath("data/tsn32.bmp"));
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(*sheet);
+        }
+        QFile temp(dir.filePath("tmp0x00000001.tsn"));  // this copy's temporary level file
+        EXPECT_TRUE(temp.open(QIODevice::WriteOnly));
         QFile set(dir.filePath("data/levels/LEVELS.DAT"));
         EXPECT_TRUE(set.open(QIODevice::WriteOnly));
         set.write(TestSet());
@@ -59,10 +98,12 @@ struct WindowFixture {
         store->endGroup();
         StartupData data;
         data.dataFolder = dir.filePath("data");
+        data.tempLevelFile = dir.filePath("tmp0x00000001.tsn");
+        data.spriteSheetInvalid = damaged;
         window = std::make_unique<MainWindow>(data, store.get());
         window->resize(900, 600);
         window->show();
-        EXPECT_TRUE(window->Load());
+        loaded = window->Load();
         QCoreApplication::processEvents();
     }
 };

@@ -17,6 +17,11 @@
 namespace tsn {
 namespace {
 
+// Runs frames a frame time apart on the session's own clock until `frames` have run.
+void RunFrames(GameSession& g, int frames, int& counted) {
+    for (int i = 0; i < 1000 && counted < frames; ++i) g.Tick();
+}
+
 TEST(MainWindow, SpaceStartsARunAndTheArrowMovesMurphy) {
     test::WindowFixture f;
     MainWindow& w = *f.window;
@@ -26,124 +31,92 @@ TEST(MainWindow, SpaceStartsARunAndTheArrowMovesMurphy) {
     EXPECT_TRUE(w.Caption().endsWith(" - LEVELS.DAT"));
 
     int frames = 0;
-    int start = -1, end = -1;
+    int start = -1;
     QString runningCaption;
     QObject::connect(&w.Session(), &GameSession::frameDone, &w, [&] {
-        ++frames;
-        if (frames == 1) {
-            start = s.MurphyPos;
-            runningCaption = w.Caption();
-            QTest::keyRelease(&w, Qt::Key_Space);
-            QTest::keyPress(&w, Qt::Key_Right);
-        }
-        if (frames == 60) {
-            end = s.MurphyPos;
-            QTest::keyRelease(&w, Qt::Key_Right);
-            w.Session().Stop();
-        }
+        if (++frames != 1) return;
+        start = s.MurphyPos;
+        runningCaption = w.Caption();
+        QTest::keyRelease(&w, Qt::Key_Space);
+        QTest::keyPress(&w, Qt::Key_Right);
     });
     QTest::keyPress(&w, Qt::Key_Space);
-    w.Session().IdlePoll();  // the run happens inside this poll
+    w.Session().Tick();  // the idle poll starts the run
+    RunFrames(w.Session(), 60, frames);
+    QTest::keyRelease(&w, Qt::Key_Right);
 
-    EXPECT_EQ(frames, 60);
     EXPECT_EQ(start, 5 * 60 + 5);
-    EXPECT_GT(end, start);              // Murphy went right
-    EXPECT_EQ(end / 60, 5);             // along his row
+    EXPECT_GT(s.MurphyPos, start);  // Murphy went right
+    EXPECT_EQ(s.MurphyPos / 60, 5);  // along his row
     EXPECT_TRUE(runningCaption.endsWith(" - (FPS Fastest possible)"));
-    EXPECT_EQ(s.GameRunning, 0);
-    EXPECT_EQ(s.MainLoopActive, 0);
-    // The run's level and actions went into a temporary container.
-    EXPECT_TRUE(s.LevelHasDemo);
-    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(s.LastRunFile)));
 }
 
-TEST(MainWindow, RestartEndsTheRunBeforeTheNewOneStarts) {
+TEST(MainWindow, ClosingDuringARunEndsTheRunFirst) {
     test::WindowFixture f;
     MainWindow& w = *f.window;
     GameState& s = w.State();
-    int runs = 0, frames = 0;
-    bool previousRunFinished = false;
-    QObject::connect(&w.Session(), &GameSession::runStarted, &w, [&] {
-        ++runs;
-        frames = 0;
-        if (runs == 2) previousRunFinished = !s.LastRunFile.empty();
-    });
-    QObject::connect(&w.Session(), &GameSession::frameDone, &w, [&] {
-        ++frames;
-        if (runs == 1 && frames == 1) QTest::keyRelease(&w, Qt::Key_Space);
-        if (runs == 1 && frames == 5) QTest::keyPress(&w, Qt::Key_R);
-        if (runs == 2 && frames == 1) QTest::keyRelease(&w, Qt::Key_R);
-        if (runs == 2 && frames == 10) w.Session().Stop();
-        if (runs > 2) w.Session().Stop();
-    });
-    QTest::keyPress(&w, Qt::Key_Space);
-    w.Session().IdlePoll();
-    EXPECT_EQ(runs, 2);
-    EXPECT_TRUE(previousRunFinished);
-    EXPECT_EQ(frames, 10);
+    w.Session().PlayCommand();
+    w.Session().Tick();
+    ASSERT_EQ(s.MainLoopActive, 1);
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(w.Session().CurrentPhase(), GameSession::Phase::Idle);
+    EXPECT_EQ(s.GameRunning, 0);
     EXPECT_EQ(s.MainLoopActive, 0);
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(s.LastRunFile)));  // its end steps ran
+    EXPECT_FALSE(w.isVisible());
 }
 
-TEST(MainWindow, ZoomRebuildsTheViewAndPausingFreezesTheGame) {
+TEST(MainWindow, ZoomRebuildsTheView) {
     test::WindowFixture f;
-    MainWindow& w = *f.window;
-    ViewController& v = w.View();
+    ViewController& v = f.window->View();
     ASSERT_NE(v.Scroll(), nullptr);
     EXPECT_EQ(v.Scroll()->Width(), 62 * 32);
     v.MenuStretch(16);
     EXPECT_FLOAT_EQ(v.ctx.Stretch, 2.0f);
     EXPECT_EQ(v.CheckedZoomItem(), 16);
     EXPECT_EQ(v.Scroll()->Width(), 62 * 32);  // the buffer stays at natural size
-
-    GameState& s = w.State();
-    int frames = 0;
-    int64_t framesWhilePaused = -1;
-    QObject::connect(&w.Session(), &GameSession::frameDone, &w, [&] {
-        ++frames;
-        if (frames == 1) QTest::keyRelease(&w, Qt::Key_Space);
-        if (frames == 3) {
-            w.Session().TogglePause();
-            // Paused: the loop idles; a timer unpauses after a while and the run goes on.
-            QTimer::singleShot(100, &w, [&] {
-                framesWhilePaused = s.Frames();
-                w.Session().TogglePause();
-            });
-        }
-        if (frames == 6) w.Session().Stop();
-    });
-    QTest::keyPress(&w, Qt::Key_Space);
-    w.Session().IdlePoll();
-    EXPECT_EQ(framesWhilePaused, 3);
-    EXPECT_EQ(frames, 6);
 }
 
-TEST(MainWindow, EscapeAfterAPauseOnlyRearms) {
+TEST(MainWindow, ADamagedSpriteSheetEndsTheProgramThroughTheShutdownSequence) {
+    struct Case {
+        const char* name;
+        std::optional<QByteArray> sheet;
+        bool digestWrong;
+    };
+    const Case cases[] = {
+        {"wrong digest", std::nullopt, true},
+        {"zero length", QByteArray(), false},
+        {"not a bitmap", QByteArray("BM not really a bitmap"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::BoxAnswerer boxes;
+        test::WindowFixture f(c.sheet, c.digestWrong);
+        EXPECT_FALSE(f.loaded);
+        EXPECT_TRUE(f.window->FatalShown());
+        EXPECT_EQ(boxes.title, "Fatal Error");
+        EXPECT_EQ(boxes.text, "The File tsn32.bmp is not a valid bitmap file.");
+        EXPECT_FALSE(QFileInfo::exists(f.dir.filePath("tmp0x00000001.tsn")));
+        EXPECT_TRUE(f.store->contains("Config/LastPath"));  // the settings were saved
+    }
+}
+
+TEST(MainWindow, AFileThatCannotBeReadIsNotRemembered) {
     test::WindowFixture f;
     MainWindow& w = *f.window;
-    GameState& s = w.State();
-    int frames = 0;
-    int16_t leadOutAfterFirstEsc = -1, leadOutAfterSecondEsc = -1;
-    QObject::connect(&w.Session(), &GameSession::frameDone, &w, [&] {
-        ++frames;
-        if (frames == 1) QTest::keyRelease(&w, Qt::Key_Space);
-        if (frames == 3) {
-            w.Session().TogglePause();
-            QTimer::singleShot(50, &w, [&] {
-                QTest::keyPress(&w, Qt::Key_Escape);  // pressed while paused: nothing yet
-                w.Session().TogglePause();
-            });
-        }
-        if (frames == 4) leadOutAfterFirstEsc = s.LeadOutCounter;
-        if (frames == 5) {
-            leadOutAfterSecondEsc = s.LeadOutCounter;
-            QTest::keyRelease(&w, Qt::Key_Escape);
-            w.Session().Stop();
-        }
-    });
-    QTest::keyPress(&w, Qt::Key_Space);
-    w.Session().IdlePoll();
-    EXPECT_EQ(leadOutAfterFirstEsc, 0);   // the first Esc only re-arms
-    EXPECT_EQ(leadOutAfterSecondEsc, 63); // still held: Murphy is killed, the lead-out runs
+    const std::string before = w.State().CurrentLevelFile;
+    const QString bad = f.dir.filePath("broken.tsn");
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a level container");
+    file.close();
+    test::BoxAnswerer boxes;
+    EXPECT_FALSE(w.InitNewLevelFile(bad));
+    EXPECT_EQ(boxes.title, "Application Error");
+    EXPECT_EQ(w.State().CurrentLevelFile, before);
+    EXPECT_TRUE(w.State().LevelLoaded);
+    w.SaveAllSettings();
+    EXPECT_EQ(f.store->value("Config/LastPath").toString(), QString::fromStdString(before));
 }
 
 }  // namespace

@@ -27,7 +27,6 @@ public:
     void placeView(const GameState&, bool) override {}
     void frameDone(const GameState&) override {}
     void hideRedDiskCount() override {}
-    void processEvents() override {}
 
     bool saw(DrawnSprite d) const {
         for (const auto& e : drawn)
