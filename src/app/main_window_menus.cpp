@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <new>
 
 #include "app/game_session.h"
 #include "app/main_window.h"
@@ -106,7 +107,14 @@ void MainWindow::OpenCommand() {
                                                       &selected);
     keys_.ReleaseAll();
     if (path.isEmpty()) return;
-    const FileStatus st = LoadDemoFile(s_, path.toStdString());
+    FileStatus st;
+    try {
+        st = LoadDemoFile(s_, path.toStdString());
+    } catch (const std::bad_alloc&) {
+        ShowError("Error", "There is not enough memory to open " + path + ".");
+        InitNewLevelFile(QString::fromStdString(s_.CurrentLevelFile));  // back to the open file
+        return;
+    }
     if (!st) {
         QMessageBox::warning(this, "Error Open QV File",
                              "There was an error loading the level file you have specified.");
