@@ -1,5 +1,7 @@
 #include "app/crash_handler.h"
 
+#include <algorithm>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -10,10 +12,51 @@ namespace tsn {
 namespace {
 bool g_installed = false;
 
+// The handler may only make async-signal-safe calls: every text it can write is made when the
+// handlers are installed.
+constexpr int kAnyCode = INT_MIN;
+struct CrashText {
+    int sig = 0;
+    int code = 0;
+    char text[96] = {};
+    size_t length = 0;
+};
+CrashText g_texts[24];
+size_t g_textCount = 0;
+
+void AddText(int sig, int code) {
+    if (g_textCount == std::size(g_texts)) return;
+    CrashText& t = g_texts[g_textCount++];
+    t.sig = sig;
+    t.code = code;
+    // A code no name is given for yields the signal's general name.
+    const std::string text = "Error 10000 (ExceptionHandler): " +
+                             CrashName(sig, code == kAnyCode ? -1 : code) + "\n";
+    t.length = std::min(text.size(), sizeof t.text);
+    std::memcpy(t.text, text.data(), t.length);
+}
+
+void PrepareTexts() {
+    const int fpe[] = {FPE_INTDIV, FPE_INTOVF, FPE_FLTDIV, FPE_FLTOVF,
+                       FPE_FLTUND, FPE_FLTRES, FPE_FLTINV, FPE_FLTSUB};
+    for (int code : fpe) AddText(SIGFPE, code);
+    AddText(SIGBUS, BUS_ADRALN);
+    AddText(SIGTRAP, TRAP_TRACE);
+    AddText(SIGILL, ILL_PRVOPC);
+    for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGTRAP}) AddText(sig, kAnyCode);
+}
+
+const CrashText* TextFor(int sig, int code) {
+    for (size_t i = 0; i < g_textCount; ++i)
+        if (g_texts[i].sig == sig && g_texts[i].code == code) return &g_texts[i];
+    for (size_t i = 0; i < g_textCount; ++i)
+        if (g_texts[i].sig == sig && g_texts[i].code == kAnyCode) return &g_texts[i];
+    return nullptr;
+}
+
 void Handler(int sig, siginfo_t* info, void*) {
-    const std::string name = CrashName(sig, info != nullptr ? info->si_code : 0);
-    const std::string text = "Error 10000 (ExceptionHandler): " + name + "\n";
-    (void)!write(STDERR_FILENO, text.data(), text.size());
+    if (const CrashText* t = TextFor(sig, info != nullptr ? info->si_code : 0))
+        (void)!write(STDERR_FILENO, t->text, t->length);
     signal(sig, SIG_DFL);
     raise(sig);
 }
@@ -46,6 +89,7 @@ std::string CrashName(int sig, int code) {
 
 void InstallCrashTranslator() {
     if (g_installed) return;
+    PrepareTexts();
     struct sigaction sa;
     std::memset(&sa, 0, sizeof sa);
     sa.sa_sigaction = Handler;

@@ -78,12 +78,19 @@ TEST(CrashTranslator, ReadableNames) {
 }
 
 TEST(CrashTranslator, AFaultIsReportedByName) {
+    // A signal sent by a process carries no fault code: the signal's general name is written.
     EXPECT_DEATH(
         {
             InstallCrashTranslator();
             std::raise(SIGSEGV);
         },
         "Error 10000 \\(ExceptionHandler\\): Access Violation");
+    EXPECT_DEATH(
+        {
+            InstallCrashTranslator();
+            std::raise(SIGFPE);
+        },
+        "Error 10000 \\(ExceptionHandler\\): Invalid Operation");
 }
 
 }  // namespace
