@@ -217,17 +217,19 @@ void GameSession::RunTurn() {
     if (phase_ == Phase::Running) ArmNextFrame();
 }
 
-// The time left of the current frame, in whole milliseconds (0 when it is up).
+// The time the clock sleeps toward the end of the current frame: whole milliseconds, less
+// one for the timer's lateness (0 when the frame is due within two milliseconds).
 int GameSession::WholeMsLeft() const {
     if (frameStart_ == 0 || DeltaT <= 0) return 0;
     const int64_t remaining = DeltaT - tick_.TickDiffUS(frameStart_);
-    return remaining > 0 ? static_cast<int>(remaining / kOneMs) : 0;
+    return remaining > 0 ? std::max(static_cast<int>(remaining / kOneMs) - 1, 0) : 0;
 }
 
 void GameSession::ArmNextFrame() { Arm(WholeMsLeft()); }
 
 // True when the clock is armed again for the rest of the frame time. The timer wakes on whole
-// milliseconds; a last fraction of one is slept here.
+// milliseconds and may wake a little late; the last stretch (under two milliseconds) is slept
+// here, so frames keep their exact pace.
 bool GameSession::FrameTimeLeft() {
     if (frameStart_ == 0) return false;
     if (WholeMsLeft() > 0) {

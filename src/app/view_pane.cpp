@@ -20,15 +20,17 @@ void ViewPane::paintEvent(QPaintEvent*) {
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect source = buffer_->SourceRect(size());
-    p.fillRect(rect(), Qt::black);
-    if (source.width() <= 0 || source.height() <= 0) return;
-    // Only the part of the source inside the buffer is copied; the rest of the pane stays black.
+    // Only the part of the source inside the buffer is copied; the rest of the pane is black.
     const QRect inside = source.intersected(buffer_->Surface().rect());
-    if (inside.isEmpty()) return;
+    if (source.width() <= 0 || source.height() <= 0 || inside.isEmpty()) {
+        p.fillRect(rect(), Qt::black);
+        return;
+    }
     const double sx = static_cast<double>(width()) / source.width();
     const double sy = static_cast<double>(height()) / source.height();
     const QRectF target((inside.x() - source.x()) * sx, (inside.y() - source.y()) * sy,
                         inside.width() * sx, inside.height() * sy);
+    if (inside != source) p.fillRect(rect(), Qt::black);  // every frame otherwise: it is costly
     p.drawImage(target, buffer_->Surface(), QRectF(inside));
 }
 
