@@ -101,6 +101,17 @@ TEST(MainWindow, ADamagedSpriteSheetEndsTheProgramThroughTheShutdownSequence) {
     }
 }
 
+TEST(MainWindow, ALevelThatCannotBeReadIsReportedAndTheRunStillStarts) {
+    test::WindowFixture f;
+    MainWindow& w = *f.window;
+    ASSERT_TRUE(QFile::remove(f.dir.filePath("data/levels/LEVELS.DAT")));
+    test::BoxAnswerer boxes;
+    w.Session().PlayCommand();
+    EXPECT_EQ(boxes.title, "Error");
+    EXPECT_EQ(boxes.text, "Failed loading level. sub subFetchAndInitLevel");
+    EXPECT_EQ(w.Session().CurrentPhase(), GameSession::Phase::Running);  // it ends by itself
+}
+
 TEST(MainWindow, AFileThatCannotBeReadIsNotRemembered) {
     test::WindowFixture f;
     MainWindow& w = *f.window;
