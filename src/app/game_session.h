@@ -111,6 +111,7 @@ signals:
     void quitRequested();
 
 private:
+    void StepSpeed(int step);
     void StepVolume(bool up, bool enabled, int (SoundSystem::*get)() const,
                     void (SoundSystem::*set)(int));
     void StartRun(bool demo);

@@ -2,6 +2,8 @@
 // keyboard polls and the command keys they choose.
 #include "app/game_session.h"
 
+#include <algorithm>
+
 #include "app/session_host.h"
 #include "app/speed_table.h"
 #include "app/view_controller.h"
@@ -70,24 +72,16 @@ void GameSession::MenuDemoSpeed(int index) {
     host_.UpdateMainCaption();
 }
 
-void GameSession::Faster() {
-    if (s_.GameRunning == 0 || KeyRepeatLock) return;
-    const bool demo = s_.DemoPlayback == 1;
-    int index = GetSpeedIndex(demo ? DemoDelay : PlayDelay) - 1;
-    if (index < 2) index = 2;
-    if (demo)
-        InGameDemoSpeed(index);
-    else
-        InGamePlaySpeed(index);
-    host_.UpdateMainCaption();
-    TakeKeyLock();
-}
+void GameSession::Faster() { StepSpeed(-1); }
 
-void GameSession::Slower() {
+void GameSession::Slower() { StepSpeed(1); }
+
+// One step through the speed table, never to "No display (even faster)".
+void GameSession::StepSpeed(int step) {
     if (s_.GameRunning == 0 || KeyRepeatLock) return;
     const bool demo = s_.DemoPlayback == 1;
-    int index = GetSpeedIndex(demo ? DemoDelay : PlayDelay) + 1;
-    if (index > kSpeedCount) index = kSpeedCount;
+    const int index =
+        std::clamp(GetSpeedIndex(demo ? DemoDelay : PlayDelay) + step, 2, kSpeedCount);
     if (demo)
         InGameDemoSpeed(index);
     else
