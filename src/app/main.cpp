@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <memory>
+#include <sys/prctl.h>
 
 #include "app/app_paths.h"
 #include "app/crash_handler.h"
@@ -14,6 +15,8 @@
 
 int main(int argc, char** argv) {
     tsn::InstallCrashTranslator();
+    // The frame clock sleeps to the frame's time: wake-ups of this thread are not bunched.
+    prctl(PR_SET_TIMERSLACK, 1000UL);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tessarin");
     QApplication::setOrganizationName("TESSARIN");
