@@ -6,6 +6,7 @@
 #include "engine/game_state.h"
 #include "engine/level_start.h"
 #include "engine/run.h"
+#include "run/run_setup.h"
 
 namespace {
 
@@ -56,8 +57,10 @@ GameState DenseLevel(int width, int height) {
     for (int i = 0; i < tsn::kLevelInfoSize; ++i)
         s.PlayField16[width * height + i] = s.Info.bytes[static_cast<size_t>(i)];
     s.LevelLoaded = true;
-    s.NoDisplay = 1;
-    s.RandomSeed = 4711;
+    tsn::RunSetup setup;
+    setup.readLevel = false;
+    setup.seed = 4711;
+    (void)tsn::PrepareRun(s, setup);
     return s;
 }
 

@@ -6,12 +6,13 @@
 #include <thread>
 #include <vector>
 
-#include "engine/demo_verification.h"
 #include "engine/game_state.h"
 #include "engine/level_start.h"
 #include "engine/run.h"
 #include "files/demo_files.h"
 #include "files/qv_file.h"
+#include "run/demo_verification.h"
+#include "run/run_setup.h"
 
 namespace {
 
@@ -43,7 +44,6 @@ GameState CorridorLevel(int variant) {
     for (int i = 0; i < tsn::kLevelInfoSize; ++i)
         s.PlayField16[1440 + i] = s.Info.bytes[static_cast<size_t>(i)];
     s.LevelLoaded = true;
-    s.NoDisplay = 1;
     return s;
 }
 
@@ -54,8 +54,10 @@ const std::vector<std::string>& DemoFiles() {
         fs::create_directories(dir);
         for (int i = 0; i < kDemos; ++i) {
             GameState s = CorridorLevel(i);
-            s.RandomSeed = static_cast<uint16_t>(i * 977);
-            s.StartRandomSeed = s.RandomSeed;
+            tsn::RunSetup setup;
+            setup.readLevel = false;
+            setup.seed = static_cast<uint16_t>(i * 977);
+            (void)tsn::PrepareRun(s, setup);
             tsn::BeginRun(s);
             tsn::RunHeadless(s, [](int64_t) { return 4; }, 3000);
             s.Info.setRandomSeed(s.StartRandomSeed);
@@ -75,7 +77,7 @@ void BM_VerifyFolderOf200Demos(benchmark::State& state) {
     int64_t frames = 0;
     for (auto _ : state) {
         for (size_t i = 0; i < files.size(); ++i) {
-            const auto row = tsn::VerifyDemoFile(files[i], static_cast<int>(i + 1));
+            const auto row = tsn::VerifyDemoFile(files[i], static_cast<int>(i + 1), tsn::VerifyOptions{});
             frames += row.framesPlayed;
         }
     }

@@ -17,6 +17,7 @@
 #include "presentation/rounding.h"
 #include "presentation/scroll_buffer.h"
 #include "presentation/sound_system.h"
+#include "run/run_setup.h"
 
 namespace tsn {
 
@@ -135,16 +136,15 @@ void GameSession::PrepareRun() {
             view_.ctx.Stretch = std::clamp(view_.ctx.Stretch, 0.125f, 3.0f);
             view_.ReStretch(view_.ctx.Stretch);
         }
-        s_.DemoPlayback = 1;
-        s_.FreshRun = 0;
         host_.SetStatus(QStringLiteral("Demo Playback (%1)").arg(s_.DemoLengthFrames));
-    } else {
-        s_.FreshRun = 1;
-        s_.DemoPlayback = 0;
     }
     s_.GameRunning = 0;
     s_.StopRequested = 0;
-    host_.ReadCurrentLevel();
+    RunSetup setup;
+    setup.demo = demoRun_;
+    setup.display = true;
+    setup.rules = Rules;
+    host_.ReportLevelRead(tsn::PrepareRun(s_, setup));
     // The buffers follow the level's size.
     if (view_.Scroll() == nullptr || view_.Scroll()->Width() != (s_.FieldWidth + 2) * 32 ||
         view_.Scroll()->Height() != (s_.FieldHeight + 2) * 32)

@@ -11,6 +11,7 @@
 #include "app/command_keys.h"
 #include "app/key_table.h"
 #include "app/tick_count.h"
+#include "engine/run_rules.h"
 
 namespace tsn {
 
@@ -60,6 +61,7 @@ public:
     bool SoundFxOn = true;
     int GameMode = 2;
     bool EditMode = false;
+    RunRules Rules;  // from the settings
 
     // Commands of the buttons, menus and keys. Starting a run only changes the phase: the
     // run's frames follow from the event loop.

@@ -84,6 +84,7 @@ public:
     void TogglePanel() override;
     void SaveSnapshot() override;
     bool ReadCurrentLevel() override;
+    bool ReportLevelRead(const FileStatus& read) override;
     void ReopenLevelFile() override;
     void WriteLastRunFile() override;
     void RecordRunResult(bool solved) override;

@@ -95,8 +95,9 @@ void MainWindow::ShowLevel() {
     UpdateAllControls();
 }
 
-bool MainWindow::ReadCurrentLevel() {
-    const FileStatus st = ReadLevel(s_, "");
+bool MainWindow::ReadCurrentLevel() { return ReportLevelRead(ReadLevel(s_, "")); }
+
+bool MainWindow::ReportLevelRead(const FileStatus& st) {
     if (!st) FileErrorBox(st.error().Text());
     if (!s_.LevelLoaded) ShowError("Error", "Failed loading level. sub subFetchAndInitLevel");
     return s_.LevelLoaded;

@@ -110,8 +110,7 @@ void MainWindow::ApplySettings() {
     session_->MusicOn = settings_.Music;
     session_->SoundFxOn = settings_.SoundFX;
     session_->GameMode = settings_.GameMode;
-    s_.AllowRedDiskCheat = settings_.AllowRedDiskCheat ? -1 : 0;
-    s_.AllowEatRightRedDiskBug = settings_.AllowEatRightRedDiskBug ? -1 : 0;
+    session_->Rules = settings_.Rules();
     view_->AutoScroll = settings_.AutoScroll;
     menAutoScroll_->setChecked(settings_.AutoScroll);
     view_->SetBorderShown(settings_.ShowBorder);

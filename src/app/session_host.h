@@ -3,6 +3,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "files/file_error.h"
+
 namespace tsn {
 
 class SessionHost {
@@ -29,6 +31,8 @@ public:
     // Reads the current level (CurrentLevelNumber of the current file) into the state; a level
     // that cannot be read is reported in a message box.
     virtual bool ReadCurrentLevel() = 0;
+    // Shows the failure of a level read, if any; true when the level is loaded.
+    virtual bool ReportLevelRead(const FileStatus& read) = 0;
     // Opens the current level file afresh (the play-demo command reads the demo again).
     virtual void ReopenLevelFile() = 0;
     // The level and this run's recorded actions into a new temporary container.

@@ -66,8 +66,8 @@ Settings LoadSettings(QSettings& store, const QString& programFolder) {
     s.ShowBorder = boolean("ShowBorder", false);
     s.AutoScroll = boolean("AutoScroll", true);
     s.SignatureDelay = int32("SignatureDelay", 3000);
-    s.AllowRedDiskCheat = boolean("AllowRedDiskCheat", true);
-    s.AllowEatRightRedDiskBug = boolean("AllowEatRightRedDiskBug", true);
+    s.AllowRedDiskCheat = boolean("AllowRedDiskCheat", RunRules{}.AllowRedDiskCheat);
+    s.AllowEatRightRedDiskBug = boolean("AllowEatRightRedDiskBug", RunRules{}.AllowEatRightRedDiskBug);
     s.AllowMultipleInstances = boolean("AllowMultipleInstances", false);
     s.ShowSplash = boolean("ShowSplash", true);
     s.FinalSituation = boolean("FinalSituation", false);

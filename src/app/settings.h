@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "engine/run_rules.h"
+
 namespace tsn {
 
 struct WindowGeometry {
@@ -19,8 +21,8 @@ struct Settings {
     bool ShowBorder = false;
     bool AutoScroll = true;
     int32_t SignatureDelay = 3000;
-    bool AllowRedDiskCheat = true;
-    bool AllowEatRightRedDiskBug = true;
+    bool AllowRedDiskCheat = RunRules{}.AllowRedDiskCheat;
+    bool AllowEatRightRedDiskBug = RunRules{}.AllowEatRightRedDiskBug;
     bool AllowMultipleInstances = false;
     bool ShowSplash = true;
     bool FinalSituation = false;
@@ -47,6 +49,9 @@ struct Settings {
     uint8_t GameMode = 2;
     bool GLOBALSOUND = false;
     uint8_t GetReadyTime = 2;
+
+    // The game rules of the runs the window starts.
+    RunRules Rules() const { return {AllowRedDiskCheat, AllowEatRightRedDiskBug}; }
 };
 
 // The store the program uses: organisation "TESSARIN", group "Config" is opened by the callers.

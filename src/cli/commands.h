@@ -4,12 +4,18 @@
 #include <string>
 #include <vector>
 
+#include "engine/run_rules.h"
+
 namespace tsn::cli {
 
 using Args = std::vector<std::string>;
 
 // A whole decimal number within [low, high]; false for anything else.
 bool ParseNumber(const std::string& text, long long low, long long high, long long& out);
+
+// The game rules from "--rules": comma-separated NAME=on|off with the names red-disk-cheat
+// and eat-right-bug; rules not named keep their defaults. False for anything else.
+bool ParseRules(const std::string& text, RunRules& out);
 
 int Info(const Args& args);
 int Verify(const Args& args);

@@ -8,7 +8,7 @@
 #include "engine/field_hash.h"
 #include "engine/game_state.h"
 #include "engine/run.h"
-#include "files/read_level.h"
+#include "run/run_setup.h"
 
 namespace tsn::cli {
 
@@ -16,9 +16,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tessarin-cli trace [--level N] [--demo | --actions DIGITS [--seed S]] "
-    "[--frames MAX] [--] FILE\n"
+    "[--frames MAX] [--rules RULES] [--] FILE\n"
     "   or: tessarin-cli trace FILE [--level N] [--demo | --actions DIGITS [--seed S]] "
-    "[--frames MAX]\n";
+    "[--frames MAX] [--rules RULES]\n";
 
 struct TraceArgs {
     std::string file;
@@ -29,6 +29,7 @@ struct TraceArgs {
     std::string actions;
     long seed = 0;
     long long maxFrames = 200000;
+    RunRules rules;
 };
 
 bool ParseArgs(const Args& args, TraceArgs& t) {
@@ -63,6 +64,8 @@ bool ParseArgs(const Args& args, TraceArgs& t) {
             if (!value(v) || !ParseNumber(v, 0, 65535, n)) return false;
             t.seed = static_cast<long>(n);
             t.seedGiven = true;
+        } else if (a == "--rules") {
+            if (!value(v) || !ParseRules(v, t.rules)) return false;
         } else if (a == "--frames") {
             if (!value(v) || !ParseNumber(v, 0, INT64_MAX / kFixedOne, n)) return false;
             t.maxFrames = n;
@@ -87,13 +90,13 @@ int Trace(const Args& args) {
         return 2;
     }
     GameState s;
-    s.NoDisplay = 1;
-    s.CurrentLevelFile = t.file;
-    s.CurrentLevelNumber = static_cast<uint8_t>(t.level);
-    s.LoadedLevelNumber = s.CurrentLevelNumber;
-    s.DemoPlayback = t.demo ? 1 : 0;
-    s.FreshRun = 0;
-    const FileStatus read = ReadLevel(s, "");
+    RunSetup setup;
+    setup.file = t.file;
+    setup.level = t.level;
+    setup.demo = t.demo;
+    if (!t.demo) setup.seed = static_cast<uint16_t>(t.seed);
+    setup.rules = t.rules;
+    const FileStatus read = PrepareRun(s, setup);
     if (!read) {
         std::fprintf(stderr, "tessarin-cli trace: %s\n", PrintableError(read.error()).c_str());
         return 1;
@@ -101,10 +104,6 @@ int Trace(const Args& args) {
     if (t.demo && !s.LevelHasDemo) {
         std::fprintf(stderr, "tessarin-cli trace: %s: Demo not found!\n", PrintablePath(t.file).c_str());
         return 1;
-    }
-    if (!t.demo) {
-        s.RandomSeed = static_cast<uint16_t>(t.seed);
-        s.StartRandomSeed = s.RandomSeed;
     }
     BeginRun(s);
 

@@ -19,7 +19,8 @@ namespace tsn::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tessarin-cli verify [--csv FILE] [--jobs N] [--max-frames N] [--] PATH...\n";
+    "usage: tessarin-cli verify [--csv FILE] [--jobs N] [--max-frames N] [--rules RULES] [--] "
+    "PATH...\n";
 
 struct VerifyArgs {
     std::vector<std::string> paths;
@@ -27,6 +28,7 @@ struct VerifyArgs {
     bool csvGiven = false;
     int jobs = 0;
     int64_t maxFrames = 0;
+    RunRules rules;
 };
 
 // Options may stand anywhere among the paths; "--" ends them.
@@ -38,7 +40,7 @@ bool ParseArgs(const Args& args, VerifyArgs& out) {
             out.paths.push_back(a);
         } else if (a == "--") {
             options = false;
-        } else if (a == "--csv" || a == "--jobs" || a == "--max-frames") {
+        } else if (a == "--csv" || a == "--jobs" || a == "--max-frames" || a == "--rules") {
             if (i + 1 >= args.size()) return false;
             const std::string& value = args[++i];
             long long n = 0;
@@ -46,6 +48,7 @@ bool ParseArgs(const Args& args, VerifyArgs& out) {
                 if (value.empty()) return false;
                 out.csv = value;
                 out.csvGiven = true;
+            } else if (a == "--rules" && ParseRules(value, out.rules)) {
             } else if (a == "--jobs" && ParseNumber(value, 1, 4096, n)) {
                 out.jobs = static_cast<int>(n);
             } else if (a == "--max-frames" && ParseNumber(value, 1, INT64_MAX / kFixedOne, n)) {
@@ -123,7 +126,7 @@ int Verify(const Args& args) {
 
     int jobs = va.jobs;
     if (jobs == 0) jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    const auto rows = VerifyAll(files, jobs, va.maxFrames, isatty(STDERR_FILENO) != 0);
+    const auto rows = VerifyAll(files, jobs, va.maxFrames, va.rules, isatty(STDERR_FILENO) != 0);
     for (const auto& row : rows) {
         if (!row.detail.empty()) {
             std::fprintf(stderr, "tessarin-cli verify: %s: %s\n", PrintablePath(row.path).c_str(),

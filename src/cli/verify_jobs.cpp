@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "cli/printable.h"
-#include "engine/demo_verification.h"
+#include "run/demo_verification.h"
 
 namespace tsn::cli {
 
@@ -79,7 +79,7 @@ size_t StartThreads(std::vector<std::thread>& threads, size_t wanted,
 }  // namespace
 
 std::vector<VerificationRow> VerifyAll(const std::vector<std::string>& files, int jobs,
-                                       int64_t maxFrames, bool progress) {
+                                       int64_t maxFrames, const RunRules& rules, bool progress) {
     std::vector<VerificationRow> rows(files.size());
     ProgressLine line(progress, files.size());
     std::atomic<size_t> next{0};
@@ -87,6 +87,7 @@ std::vector<VerificationRow> VerifyAll(const std::vector<std::string>& files, in
         for (size_t i = next++; i < files.size(); i = next++) {
             VerifyOptions options;
             options.maxFrames = maxFrames;
+            options.rules = rules;
             if (progress) {
                 options.progress = [&line, &path = files[i]](int64_t played, int64_t total) {
                     line.Frames(path, played, total);

@@ -126,7 +126,7 @@ bool EatRedDisk(GameState& s, int16_t& murphyPos, int target, int direction) {
             MoveInto(s, murphyPos, target, kEatRedDisk + 3, kWalkRight);
             // Eating to the right lasts nine frames.
             s.MurphyAnimPhase = -1;
-            if (s.AllowEatRightRedDiskBug == 0) {
+            if (!s.Rules.AllowEatRightRedDiskBug) {
                 s.MurphyScreenXPos = static_cast<int16_t>(s.MurphyScreenXPos - 4);
             }
             return true;

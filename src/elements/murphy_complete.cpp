@@ -335,7 +335,7 @@ void subSpecialPortEntered(GameState& s, int cell) {
 void subRedDiskCollected(GameState& s, int cell) {
     AddStep(s);
     // The disk Murphy laid himself is not counted again (unless the cheat allows it).
-    if (s.AllowRedDiskCheat == 0 && s.RedDiskState != 0 && s.RedDiskPos == cell) return;
+    if (!s.Rules.AllowRedDiskCheat && s.RedDiskState != 0 && s.RedDiskPos == cell) return;
     s.RedDiskCount = static_cast<int16_t>((s.RedDiskCount + 1) % 256);
     murphy::ShowRedDisks(s);
 }

@@ -13,8 +13,9 @@
 
 #include "engine/demo_buffer.h"
 #include "engine/play_field.h"
+#include "engine/run_rules.h"
 #include "engine/view.h"
-#include "files/level_info.h"
+#include "engine/level_info.h"
 
 namespace tsn {
 
@@ -110,8 +111,9 @@ struct GameState {
     int16_t MurphyCoarseX = 0;
     int16_t MurphyCoarseY = 0;
     uint8_t TerminalsUsed = 0;
-    int16_t AllowRedDiskCheat = 0;
-    int16_t AllowEatRightRedDiskBug = 0;
+
+    // ---- The rules of the run (set by the run's preparation) ----
+    RunRules Rules;
 
     // ---- Demo playback and recording ----
     int32_t DemoReadIndex = 0;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "files/file_error.h"
-#include "files/level_info.h"
+#include "engine/level_info.h"
 
 namespace tsn {
 

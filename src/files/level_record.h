@@ -10,7 +10,7 @@
 
 #include "files/byte_source.h"
 #include "files/file_error.h"
-#include "files/level_info.h"
+#include "engine/level_info.h"
 
 namespace tsn {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The info block as a save writes it.
-#include "files/level_info.h"
+#include "engine/level_info.h"
 
 namespace tsn {
 

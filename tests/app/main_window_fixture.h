@@ -68,8 +68,9 @@ struct WindowFixture {
 
     // `sheet`: the sprite sheet's bytes (none: a good sheet made by the tests).
     // `damaged`: the start-up check found the sheet's digest wrong.
+    // `levelSet`: the default level set's bytes.
     explicit WindowFixture(const std::optional<QByteArray>& sheet = std::nullopt,
-                           bool damaged = false) {
+                           bool damaged = false, const QByteArray& levelSet = TestSet()) {
         QDir(dir.path()).mkpath("data/levels");
         if (!sheet) {
             MakeSheet().save(dir.filePath("data/tsn32.bmp"), "BMP");
@@ -82,7 +83,7 @@ struct WindowFixture {
         EXPECT_TRUE(temp.open(QIODevice::WriteOnly));
         QFile set(dir.filePath("data/levels/LEVELS.DAT"));
         EXPECT_TRUE(set.open(QIODevice::WriteOnly));
-        set.write(TestSet());
+        set.write(levelSet);
         set.close();
         qputenv("TESSARIN_HOME", dir.filePath("home").toLocal8Bit());
         store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,6 +129,79 @@ TEST(MainWindow, AFileThatCannotBeReadIsNotRemembered) {
     EXPECT_TRUE(w.State().LevelLoaded);
     w.SaveAllSettings();
     EXPECT_EQ(f.store->value("Config/LastPath").toString(), QString::fromStdString(before));
+}
+
+// One corridor: exit, space, RAM, space, Murphy, a red disk, space, space. Only a second
+// red disk opens the way to the exit, and Murphy finds only one.
+QByteArray RedDiskCorridor() {
+    QByteArray field(60 * 24, '\x06');
+    const char corridor[] = {7, 0, 5, 0, 3, 20, 0, 0};
+    for (int x = 0; x < 8; ++x) field[5 * 60 + 1 + x] = corridor[x];
+    QByteArray info(96, '\0');
+    const QByteArray title("RED DISK TWICE         ");
+    for (int i = 0; i < 23; ++i) info[6 + i] = title[i];
+    return field + info;
+}
+
+// With the default options Murphy may pick up the disk he laid himself and lay it again: he
+// takes the disk, lays it, steps off and back onto it, gets clear of the blast, lays it a
+// second time to open the RAM, and leaves. The run recorded by the window replays to the
+// same end under the command line's default rules.
+TEST(MainWindow, ARunWithTheRedDiskCheatVerifiesInTheCommandLine) {
+    test::WindowFixture f(std::nullopt, false, RedDiskCorridor());
+    MainWindow& w = *f.window;
+    GameState& s = w.State();
+    // Actions from the second frame on (the first one still sees the space bar that started
+    // the run): 0 none, 2 left, 4 right, 9 space alone.
+    const std::vector<std::pair<int, int>> script = {
+        {4, 9}, {0, 1}, {9, 64}, {2, 8}, {4, 9}, {2, 16}, {0, 30},
+        {9, 64}, {4, 16}, {0, 40}, {2, 40}, {0, 100}};
+    std::vector<int> actions;
+    for (const auto& [action, frames] : script) actions.insert(actions.end(), frames, action);
+    const auto keyOf = [](int action) {
+        return action == 2 ? Qt::Key_Left : action == 4 ? Qt::Key_Right : Qt::Key_Space;
+    };
+    int frames = 0;
+    int held = 9;
+    std::string path;  // Murphy's cell every 8 frames, for the failure message
+    QObject::connect(&w.Session(), &GameSession::frameDone, &w, [&] {
+        const int next =
+            frames < static_cast<int>(actions.size()) ? actions[static_cast<size_t>(frames)] : 0;
+        ++frames;
+        if (frames % 8 == 0) path += std::to_string(s.MurphyPos) + " ";
+        if (frames > static_cast<int>(actions.size())) w.Session().Stop();
+        if (next == held) return;
+        if (held != 0) QTest::keyRelease(&w, keyOf(held));
+        if (next != 0) QTest::keyPress(&w, keyOf(next));
+        held = next;
+    });
+    QTest::keyPress(&w, Qt::Key_Space);
+    w.Session().Tick();  // the idle poll starts the run
+    for (int i = 0; i < 5000 && w.Session().CurrentPhase() != GameSession::Phase::Idle; ++i)
+        w.Session().Tick();
+
+    ASSERT_EQ(s.LevelSolved, 1) << "the window's run did not reach the exit: " << path;
+    const QString file = QString::fromStdString(s.LastRunFile);
+    ASSERT_TRUE(QFileInfo::exists(file));
+
+    const auto verify = [&file](const QStringList& options) {
+        QProcess cli;
+        cli.start(QStringLiteral(TESSARIN_CLI),
+                  QStringList{QStringLiteral("verify")} + options + QStringList{file});
+        EXPECT_TRUE(cli.waitForFinished(10000));
+        const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n');
+        return lines.size() >= 2 ? lines[1].split('\t') : QStringList();
+    };
+    const QStringList row = verify({});
+    ASSERT_EQ(row.size(), 7);
+    EXPECT_EQ(row[5], QStringLiteral("Success"));
+    EXPECT_EQ(row[3], row[4]);  // frames read and frames played
+    EXPECT_EQ(row[4].toLongLong(), frames);
+    // Without the cheat the second disk cannot be laid and the RAM stays shut.
+    const QStringList strict =
+        verify({QStringLiteral("--rules"), QStringLiteral("red-disk-cheat=off")});
+    ASSERT_EQ(strict.size(), 7);
+    EXPECT_EQ(strict[5], QStringLiteral("Failed"));
 }
 
 }  // namespace

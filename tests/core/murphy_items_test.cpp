@@ -9,13 +9,13 @@ namespace {
 using namespace test;
 
 TEST(MurphyRedDisk, EatingToTheRightTakesNineFrames) {
-    for (int16_t bug : {int16_t{0}, int16_t{-1}}) {
+    for (bool bug : {false, true}) {
         GameState s = MakeLevel({
             "#####",
             "#MD.#",
             "#####",
         });
-        s.AllowEatRightRedDiskBug = bug;
+        s.Rules.AllowEatRightRedDiskBug = bug;
         const int x0 = s.MurphyScreenXPos;
         Steps(s, 8, kRight);
         EXPECT_EQ(At(s, 2, 1), 0x1F03);
@@ -26,7 +26,7 @@ TEST(MurphyRedDisk, EatingToTheRightTakesNineFrames) {
         EXPECT_EQ(s.RedDiskCount, 1);
         EXPECT_EQ(s.StepCount, 1);
         // Without the old drawing fault he ends exactly one cell further.
-        EXPECT_EQ(s.MurphyScreenXPos, x0 + (bug == 0 ? 32 : 36));
+        EXPECT_EQ(s.MurphyScreenXPos, x0 + (bug ? 36 : 32));
         // The red-disk label is cleared 70 frames after the pick-up, counting its own frame.
         EXPECT_EQ(s.RedDiskShowCount, 69);
         Steps(s, 69, kNone);
@@ -70,7 +70,7 @@ GameState CarryingOneDisk(bool cheat = false) {
         "#MD..#",
         "######",
     });
-    s.AllowRedDiskCheat = cheat ? -1 : 0;
+    s.Rules.AllowRedDiskCheat = cheat;
     Steps(s, 9, kRight);
     Step(s, kNone);
     return s;

@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/demo_verification.h"
 #include "engine/field_hash.h"
 #include "engine/run.h"
 #include "files/last_run.h"
 #include "files/qv_file.h"
 #include "files/read_level.h"
 #include "files/tsn_file.h"
+#include "run/demo_verification.h"
+#include "run/run_setup.h"
 #include "sample_levels.h"
 #include "temp_dir.h"
 #include "test_level.h"
@@ -62,7 +63,7 @@ TEST_P(RoundTrip, ReplayFromTheFileSolvesInTheRecordedFrames) {
                                  : SaveTSN(s, path, false, false, TestSaveOptions());
     ASSERT_TRUE(saved) << saved.error().Text();
 
-    const VerificationRow row = VerifyDemoFile(path, 1);
+    const VerificationRow row = VerifyDemoFile(path, 1, VerifyOptions{});
     EXPECT_EQ(row.solved, "Success");
     EXPECT_EQ(row.error, "");
     EXPECT_EQ(row.framesRead, recorded.frames);
@@ -71,10 +72,10 @@ TEST_P(RoundTrip, ReplayFromTheFileSolvesInTheRecordedFrames) {
 
     // The replay passes through the very same fields, frame by frame.
     GameState replay;
-    replay.NoDisplay = 1;
-    replay.CurrentLevelFile = path;
-    replay.DemoPlayback = 1;
-    ASSERT_TRUE(ReadLevel(replay, ""));
+    RunSetup setup;
+    setup.file = path;
+    setup.demo = true;
+    ASSERT_TRUE(PrepareRun(replay, setup));
     BeginRun(replay);
     std::vector<uint64_t> hashes;
     RunHeadless(replay, {}, 5000, [&](const GameState& g) { hashes.push_back(FieldHash(g)); });

@@ -4,6 +4,7 @@
 
 #include "engine/frame_step.h"
 #include "engine/level_start.h"
+#include "run/run_setup.h"
 
 namespace tsn::test {
 
@@ -68,8 +69,11 @@ GameState MakeLevel(const std::vector<std::string>& rows, const LevelOptions& o)
     GameState s;
     s.clock = [] { return int32_t{0}; };
     LoadMap(s, rows, o);
-    s.RandomSeed = o.seed;
-    s.StartRandomSeed = o.seed;
+    RunSetup setup;
+    setup.readLevel = false;
+    setup.seed = o.seed;
+    setup.display = true;  // a test may give the state a view to draw on
+    (void)PrepareRun(s, setup);
     StartLevelFromField(s);
     s.LevelSolved = 0;
     s.StepCount = 0;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/field_hash.h"
-#include "engine/verification_result.h"
+#include "run/verification_result.h"
 #include "test_level.h"
 
 namespace tsn {

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "files/level_info.h"
+#include "engine/level_info.h"
 
 namespace tsn::levels {
 

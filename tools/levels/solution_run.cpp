@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "engine/run.h"
-#include "files/level_set_file.h"
+#include "run/run_setup.h"
 #include "level_source.h"
 
 namespace tsn::levels {
@@ -46,18 +46,15 @@ std::string DescribeField(const GameState& s) {
 ScriptRun PlayScript(GameState& s, std::span<const uint8_t> set, int number, uint16_t seed,
                      const std::vector<ScriptStep>& script, size_t stopAfter, int64_t maxTailFrames) {
     ScriptRun r;
-    s.NoDisplay = 1;
     s.clock = [] { return int32_t{0}; };
-    s.CurrentLevelNumber = static_cast<uint8_t>(number);
-    s.LoadedLevelNumber = s.CurrentLevelNumber;
-    if (!ReadLevelSet(s, set)) {
+    RunSetup setup;
+    setup.levelSet = set;
+    setup.level = number;
+    setup.seed = seed;
+    if (!PrepareRun(s, setup)) {
         r.failure = "level " + std::to_string(number) + " is not in the set";
         return r;
     }
-    s.FreshRun = 0;
-    s.DemoPlayback = 0;
-    s.RandomSeed = seed;
-    s.StartRandomSeed = seed;
     BeginRun(s);
 
     bool ended = false;

@@ -1,4 +1,4 @@
-#include "engine/verification_result.h"
+#include "run/verification_result.h"
 
 #include <cstdio>
 

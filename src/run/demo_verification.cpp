@@ -1,11 +1,11 @@
-#include "engine/demo_verification.h"
+#include "run/demo_verification.h"
 
 #include <algorithm>
 
 #include "engine/game_state.h"
 #include "engine/run.h"
 #include "files/load_demo_file.h"
-#include "files/read_level.h"
+#include "run/run_setup.h"
 
 namespace tsn {
 
@@ -25,20 +25,19 @@ VerificationRow UnreadableRow(int fileNumber, const std::string& path, const Fil
 
 VerificationRow VerifyDemoFile(const std::string& path, int fileNumber, const VerifyOptions& options) {
     GameState s;
-    s.NoDisplay = 1;
     s.PlayingDirectory = 1;
     if (const auto checked = LoadDemoFile(s, path); !checked) {
         return UnreadableRow(fileNumber, path, checked.error());
     }
 
     // The file becomes the current level file, its first level the current level.
-    s.CurrentLevelFile = path;
     s.DemoFolderFile = path;
-    s.CurrentLevelNumber = 1;
-    s.LoadedLevelNumber = 1;
-    s.DemoPlayback = 1;
-    s.FreshRun = 0;
-    if (const auto read = ReadLevel(s, ""); !read) return UnreadableRow(fileNumber, path, read.error());
+    RunSetup setup;
+    setup.file = path;
+    setup.level = 1;
+    setup.demo = true;
+    setup.rules = options.rules;
+    if (const auto read = PrepareRun(s, setup); !read) return UnreadableRow(fileNumber, path, read.error());
     if (!s.LevelHasDemo) return NoDemoRow(fileNumber, path);
 
     BeginRun(s);

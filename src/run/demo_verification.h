@@ -4,11 +4,14 @@
 #include <functional>
 #include <string>
 
-#include "engine/verification_result.h"
+#include "engine/run_rules.h"
+#include "run/verification_result.h"
 
 namespace tsn {
 
 struct VerifyOptions {
+    // The game rules the demos were recorded with.
+    RunRules rules;
     // Frames after which a demo that is still running is stopped and reported with
     // kFrameLimitWord; 0 or less: no limit but the one every demo ends by anyway.
     int64_t maxFrames = 0;
@@ -19,9 +22,10 @@ struct VerifyOptions {
 };
 
 // Loads the file as the batch verifier does (the file check, then its first level with the
-// demo behind it), plays the demo with nothing displayed and returns the result row. A file
-// that cannot be checked or read gives "Error opening file" with the reason in `detail`.
+// demo behind it), plays the demo by the options' rules with nothing displayed and returns
+// the result row. A file that cannot be checked or read gives "Error opening file" with the
+// reason in `detail`.
 VerificationRow VerifyDemoFile(const std::string& path, int fileNumber,
-                               const VerifyOptions& options = {});
+                               const VerifyOptions& options);
 
 }  // namespace tsn
