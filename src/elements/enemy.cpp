@@ -5,6 +5,7 @@
 
 #include "elements/elements.h"
 #include "engine/cell.h"
+#include "engine/cell_markers.h"
 #include "engine/element_codes.h"
 #include "engine/game_state.h"
 
@@ -64,7 +65,7 @@ void Turn(GameState& s, int p, int state, const EnemyFamily& family) {
     const int n = p + Offsets(s.FieldWidth).d[dir];
     const uint16_t v = f[n];
     if (v == 0) {
-        f[p] = EnemyMarker(dir);
+        f[p] = EnemyTrail(dir + 1);
         f[n] = MovingValue(dir, family);
         return;
     }
@@ -93,7 +94,7 @@ void Move(GameState& s, int p, int state, const EnemyFamily& family) {
     }
     const int ahead = p + off.d[dir];
     if (f[ahead] == 0) {
-        f[p] = EnemyMarker(dir);
+        f[p] = EnemyTrail(dir + 1);
         f[ahead] = MovingValue(dir, family);
         return;
     }

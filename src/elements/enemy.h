@@ -8,7 +8,7 @@
 //   16..23  moving up, 24..31 left, 32..39 down, 40..47 right; step k = state % 8 + 1
 //   48..    idle
 // While an enemy moves, its cell is already the new one; the cell it came from holds the marker
-// (direction + 1) * 256 + 0xBB until the seventh step.
+// EnemyTrail (engine/cell_markers.h) of its direction until the seventh step.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -26,12 +26,6 @@ struct EnemyFamily {
     // Moving sprites by direction (up, left, down, right) and step k = 1..8 (index 0 unused).
     std::array<std::array<int16_t, 9>, 4> moving;
 };
-
-// Cell markers left behind by a moving enemy: low byte 0xBB, high byte = direction + 1.
-inline constexpr int kEnemyMarkerCode = 0xBB;
-constexpr uint16_t EnemyMarker(int dir) {
-    return static_cast<uint16_t>(((dir + 1) << 8) | kEnemyMarkerCode);
-}
 
 // Sprite tables in the shape EnemyFamily wants.
 constexpr std::array<int16_t, 9> WidenSprites(const std::array<uint8_t, 9>& table) {

@@ -4,6 +4,7 @@
 
 #include "engine/animation.h"
 #include "engine/cell.h"
+#include "engine/cell_markers.h"
 #include "engine/element_codes.h"
 #include "engine/game_state.h"
 #include "engine/sounds.h"
@@ -32,15 +33,15 @@ void FreeReservations(GameState& s, int c, uint16_t before, bool infotron) {
         case 0x10:
         case 0x70:
             subClearUnlessExploding(s, c - w);
-            if (f[c + w] == 0x9999) subClearUnlessExploding(s, c + w);
+            if (f[c + w] == kFallTarget) subClearUnlessExploding(s, c + w);
             break;
         case 0x20:
             subClearUnlessExploding(s, c + 1);
-            if (!infotron || f[c + w] == 0x9999) subClearUnlessExploding(s, c + w);
+            if (!infotron || f[c + w] == kFallTarget) subClearUnlessExploding(s, c + w);
             break;
         case 0x30:
             subClearUnlessExploding(s, c - 1);
-            if (!infotron || f[c + w] == 0x9999) subClearUnlessExploding(s, c + w);
+            if (!infotron || f[c + w] == kFallTarget) subClearUnlessExploding(s, c + w);
             break;
         case 0x50:
             subClearUnlessExploding(s, c - 1);

@@ -13,7 +13,7 @@ struct InfotronKind {
     static constexpr int kCode = kInfotron;
     static constexpr bool kObeysFreeze = false;
     static constexpr bool kRollsBesideFallTarget = false;
-    static constexpr uint16_t kBelowAfterRoll = round::kFallTarget;
+    static constexpr uint16_t kBelowAfterRoll = kFallTarget;
     static constexpr bool kFallsAfterRoll = false;
     static constexpr int kRestSprite = 4;
     static int RollLeftSprite(int i) { return InfotronRollLeftFrames[static_cast<size_t>(i)]; }
@@ -46,14 +46,14 @@ void subInfotronVacated(GameState& s, int c) {
     if (LowByte(f[c]) != kExplosion) f[c] = 0;
     const int a = c - s.FieldWidth;
     const bool open =
-        f[a] == 0 || (f[a] == round::kFallTarget && LowByte(f[a - s.FieldWidth]) == kZonk);
+        f[a] == 0 || (f[a] == kFallTarget && LowByte(f[a - s.FieldWidth]) == kZonk);
     if (!open) return;
     if (f[a - 1] == kInfotron && round::IsRound(f[c - 1])) {
         f[a - 1] = 0x6004;
-        f[a] = round::kRollTarget;
+        f[a] = kRollTarget;
     } else if (f[a + 1] == kInfotron && round::IsRound(f[c + 1])) {
         f[a + 1] = 0x5004;
-        f[a] = round::kRollTarget;
+        f[a] = kRollTarget;
     }
 }
 

@@ -193,14 +193,14 @@ bool StartMove(GameState& s, int16_t& murphyPos, int direction) {
         if (v == kExit) return EnterExit(s, p);
         if (v == kZonk && dir == kLeft) {
             if (f[b] != 0) return false;
-            f[b] = kZonkReserved;
+            f[b] = kPushTargetZonk;
             return StartPush(s, p, t, kPushZonkLeft, kPushZonkLeftSeq, kSpritePushLeft,
                              kSpritePushLeft);
         }
         if (v == kZonk && dir == kRight) {
             // A Zonk over a hole cannot be pushed to the right.
             if (f[b] != 0 || f[t + w] == 0) return false;
-            f[b] = kZonkReserved;
+            f[b] = kPushTargetZonk;
             return StartPush(s, p, t, kPushZonkRight, kPushZonkRightSeq, kSpritePushRight,
                              kSpritePushRight);
         }
@@ -224,7 +224,7 @@ bool StartMove(GameState& s, int16_t& murphyPos, int direction) {
         if (LowByte(v) == kRedDisk) return EatRedDisk(s, murphyPos, t, dir);
         if (LowByte(v) == kYellowDisk) {
             if (f[b] != 0) return false;
-            f[b] = kYellowReserved;
+            f[b] = kPushTargetYellow;
             static constexpr int kYellowStates[] = {kPushYellowUp, kPushYellowLeft, kPushYellowDown,
                                                     kPushYellowRight};
             const int second = dir == kLeft    ? kSpritePushLeft
@@ -236,7 +236,7 @@ bool StartMove(GameState& s, int16_t& murphyPos, int direction) {
         if (v == kOrangeDisk && sideways) {
             if (f[b] != 0) return false;
             if (dir == kRight && f[t + w] == 0) return false;
-            f[b] = dir == kLeft ? kOrangeLeftReserved : kZonkReserved;
+            f[b] = dir == kLeft ? kPushTargetOrange : kPushTargetZonk;
             const int sprite = dir == kLeft ? kSpritePushLeft : kSpritePushRight;
             return StartPush(s, p, t, dir == kLeft ? kPushOrangeLeft : kPushOrangeRight,
                              kPushOrangeSeq, sprite, sprite);

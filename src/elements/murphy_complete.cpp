@@ -258,7 +258,7 @@ void Complete(GameState& s, int16_t& murphyPos) {
             // An orange disk pushed right onto a hole starts to fall at once.
             if (state == kPushOrangeRight && f[p + 2 * d + w] == 0) {
                 SetHighByte(f[p + 2 * d], 0x20);
-                f[p + 2 * d + w] = 0x0800;
+                f[p + 2 * d + w] = kPushTargetOrange;
             }
             return;
         }
@@ -297,7 +297,7 @@ void subMurphyLeftCell(GameState& s, int c) {
     auto& f = s.PlayField16;
     if (LowByte(f[c]) != kExplosion) f[c] = 0;
     const int a = c - s.FieldWidth;
-    if (f[a] != 0 && f[a] != kFallReserved) {
+    if (f[a] != 0 && f[a] != kFallTarget) {
         // Whatever stood on the cell now falls into it.
         if (ZonkOrInfotron(f[a])) SetHighByte(f[a], 0x40);
         return;
@@ -305,17 +305,17 @@ void subMurphyLeftCell(GameState& s, int c) {
     // The space above is free: something round beside it may roll in.
     if (ZonkOrInfotron(f[a - 1]) && Round(f[c - 1])) {
         SetHighByte(f[a - 1], 0x60);
-        f[a] = kRollReserved;
+        f[a] = kRollTarget;
     } else if (ZonkOrInfotron(f[a + 1]) && Round(f[c + 1])) {
         SetHighByte(f[a + 1], 0x50);
-        f[a] = kRollReserved;
+        f[a] = kRollTarget;
     }
 }
 
 void subPushedZonkLanded(GameState& s, int cell) {
     const int below = cell + s.FieldWidth;
     const int code = LowByte(s.PlayField16[below]);
-    if (code == kSnikSnak || code == 0xBB) subExplodeAt(s, below);
+    if (code == kSnikSnak || code == kEnemyTrailCode) subExplodeAt(s, below);
 }
 
 void subSpecialPortEntered(GameState& s, int cell) {

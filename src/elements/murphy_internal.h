@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/cell_markers.h"
+
 namespace tsn {
 
 struct GameState;
@@ -46,16 +48,6 @@ enum ActionState : int {
 
 // Directions as the input codes name them.
 enum Direction : int { kUp = 1, kLeft = 2, kDown = 3, kRight = 4 };
-
-// Values Murphy writes into other cells.
-inline constexpr uint16_t kMurphyTrail = 0x0300;   // cell left, far port cell, red disk eaten
-inline constexpr uint16_t kZonkReserved = 0x0100;  // far cell of a pushed Zonk / orange disk right
-inline constexpr uint16_t kOrangeLeftReserved = 0x0800;
-inline constexpr uint16_t kYellowReserved = 0x1200;
-inline constexpr uint16_t kRollReserved = 0x8888;
-inline constexpr uint16_t kFallReserved = 0x9999;
-inline constexpr uint16_t kRollLeaving = 0xAAAA;
-inline constexpr uint16_t kLeaving = 0xFFFF;
 
 // Sprite numbers Murphy draws directly.
 inline constexpr int kSpriteEmpty = 0;

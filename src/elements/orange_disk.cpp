@@ -2,17 +2,14 @@
 // anything. They ignore both freeze flags.
 //
 // States (high byte): below 0x20 at rest; 0x20, 0x21 about to fall, the cell below reserved
-// as 0x0800; 0x30..0x37 falling, the disk still in its upper cell and the picture moving down.
+// as kPushTargetOrange; 0x30..0x37 falling, the disk still in its upper cell and the picture moving down.
 #include "elements/elements.h"
 #include "engine/cell.h"
+#include "engine/cell_markers.h"
 #include "engine/element_codes.h"
 #include "engine/game_state.h"
 
 namespace tsn {
-
-namespace {
-constexpr uint16_t kReservedBelow = 0x0800;
-}
 
 void subOrangeDiskFrame(GameState& s, int p) {
     uint16_t* f = s.PlayField16.cell0();
@@ -23,7 +20,7 @@ void subOrangeDiskFrame(GameState& s, int p) {
     if (v < 0x2008) {  // at rest
         if (f[below] != 0) return;
         f[p] = 0x2008;
-        f[below] = kReservedBelow;
+        f[below] = kPushTargetOrange;
         return;
     }
     if (v < 0x3008) {  // about to fall
@@ -57,7 +54,7 @@ void subOrangeDiskFrame(GameState& s, int p) {
         return;
     }
     f[below] = 0x3008;  // nothing below: falls on without a pause
-    f[below + w] = kReservedBelow;
+    f[below + w] = kPushTargetOrange;
 }
 
 }  // namespace tsn

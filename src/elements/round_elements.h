@@ -19,6 +19,7 @@
 
 #include "elements/elements.h"
 #include "engine/cell.h"
+#include "engine/cell_markers.h"
 #include "engine/game_state.h"
 #include "engine/sounds.h"
 
@@ -30,11 +31,6 @@ void subZonkVacated(GameState& s, int cell);
 void subInfotronVacated(GameState& s, int cell);
 
 namespace round {
-
-inline constexpr uint16_t kRollTarget = 0x8888;   // empty, reserved for an element rolling in
-inline constexpr uint16_t kFallTarget = 0x9999;   // empty, an element above will fall into it
-inline constexpr uint16_t kRollLeaving = 0xAAAA;  // a rolling element is leaving it
-inline constexpr uint16_t kLeaving = 0xFFFF;      // a moving element has just left it
 
 // Zonk, Infotron or RAM chip at rest: something to roll off.
 inline bool IsRound(uint16_t v) {
@@ -58,7 +54,7 @@ inline void DrawShifted(GameState& s, int xCell, int yCell, int dx, int dy, int 
 // The motion machine for one element kind K. K provides:
 //   kCode                 element code (1 or 4)
 //   kObeysFreeze          stops while ZonksFrozen = 2
-//   kRollsBesideFallTarget  may roll right into a 0x9999 cell that has a Zonk above it
+//   kRollsBesideFallTarget  may roll right into a kFallTarget cell that has a Zonk above it
 //   kBelowAfterRoll       marker put below the side cell when the first half of a roll ends
 //   kFallsAfterRoll       moves straight into the cell below when a roll ends (else waits
 //                         there as a landed element)

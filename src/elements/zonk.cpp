@@ -3,6 +3,7 @@
 // Zonk already falling or rolling completes its move into a cell and then stays.
 #include "elements/round_elements.h"
 #include "engine/animation.h"
+#include "engine/cell_markers.h"
 #include "engine/element_codes.h"
 
 namespace tsn {
@@ -24,7 +25,7 @@ struct ZonkKind {
     static constexpr int kCode = kZonk;
     static constexpr bool kObeysFreeze = true;
     static constexpr bool kRollsBesideFallTarget = true;
-    static constexpr uint16_t kBelowAfterRoll = round::kLeaving;
+    static constexpr uint16_t kBelowAfterRoll = kLeaving;
     static constexpr bool kFallsAfterRoll = true;
     static constexpr int kRestSprite = 1;
     static int RollLeftSprite(int i) { return ZonkRollLeftFrames[static_cast<size_t>(i)]; }
@@ -41,11 +42,11 @@ struct ZonkKind {
             subExplodeAt(s, below);
             return true;
         }
-        if (b == 0x02BB) {  // an enemy has just left the cell to the left
+        if (b == kEnemyTrailLeft) {  // an enemy has just left the cell to the left
             HitBeside(s, below, below - 1);
             return true;
         }
-        if (b == 0x04BB) {  // ... to the right
+        if (b == kEnemyTrailRight) {  // ... to the right
             HitBeside(s, below, below + 1);
             return true;
         }
@@ -70,14 +71,14 @@ void subZonkVacated(GameState& s, int c) {
     if (LowByte(f[c]) != kExplosion) f[c] = 0;
     const int a = c - s.FieldWidth;
     const bool open =
-        f[a] == 0 || (f[a] == round::kFallTarget && LowByte(f[a - s.FieldWidth]) == kInfotron);
+        f[a] == 0 || (f[a] == kFallTarget && LowByte(f[a - s.FieldWidth]) == kInfotron);
     if (!open) return;
     if (f[a - 1] == kZonk && round::IsRound(f[c - 1])) {
         f[a - 1] = 0x6001;  // rolls right into the space above
-        f[a] = round::kRollTarget;
+        f[a] = kRollTarget;
     } else if (f[a + 1] == kZonk && round::IsRound(f[c + 1])) {
         f[a + 1] = 0x5001;  // rolls left
-        f[a] = round::kRollTarget;
+        f[a] = kRollTarget;
     }
 }
 

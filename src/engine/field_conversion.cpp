@@ -1,4 +1,5 @@
 #include "engine/element_codes.h"
+#include "engine/cell_markers.h"
 #include "engine/game_state.h"
 #include "engine/level_start.h"
 
@@ -13,10 +14,10 @@ void StartEnemy(GameState& s, int i, uint16_t code) {
         f[i] = static_cast<uint16_t>(0x0100 | code);
     } else if (f[i - s.FieldWidth] == 0) {
         f[i - s.FieldWidth] = static_cast<uint16_t>(0x1000 | code);
-        f[i] = 0xFFFF;
+        f[i] = kLeaving;
     } else if (f[i + 1] == 0) {
         f[i + 1] = static_cast<uint16_t>(0x2800 | code);
-        f[i] = 0xFFFF;
+        f[i] = kLeaving;
     }
 }
 }  // namespace

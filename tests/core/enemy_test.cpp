@@ -220,11 +220,11 @@ TEST(EnemyMarkers, TheCellLeftBehindIsMarkedUntilTheSeventhStep) {
         const int from = CellAt(s, 4, 2);
         const int to = CellAt(s, 3, 2);
         test::Steps(s, 4);  // rotates to face left on frame 0, leaves on frame 3
-        EXPECT_EQ(s.PlayField16[from], 0x02BB);
+        EXPECT_EQ(s.PlayField16[from], kEnemyTrailLeft);
         EXPECT_EQ(s.PlayField16[to], 0x1800 | code);
         for (int k = 1; k <= 6; ++k) {
             test::Step(s);
-            EXPECT_EQ(s.PlayField16[from], 0x02BB) << "after step " << k;
+            EXPECT_EQ(s.PlayField16[from], kEnemyTrailLeft) << "after step " << k;
             EXPECT_EQ(s.PlayField16[to], ((0x18 + k) << 8) | code);
         }
         test::Step(s);  // step 7
@@ -236,9 +236,9 @@ TEST(EnemyMarkers, TheCellLeftBehindIsMarkedUntilTheSeventhStep) {
     // The cell that level start vacated is cleared the same way.
     GameState t = MakeLevel({"#####", "#S..#", "#####", "#M###", "#####"});
     const int start = CellAt(t, 1, 1);
-    EXPECT_EQ(t.PlayField16[start], 0xFFFF);
+    EXPECT_EQ(t.PlayField16[start], kLeaving);
     test::Steps(t, 6);
-    EXPECT_EQ(t.PlayField16[start], 0xFFFF);
+    EXPECT_EQ(t.PlayField16[start], kLeaving);
     test::Step(t);
     EXPECT_EQ(t.PlayField16[start], 0);
 
@@ -369,7 +369,7 @@ TEST(EnemyChoices, AfterAStepLeftThenAheadThenRightThenLeftAgain) {
     };
     const Case cases[] = {
         {true, true, true, 0x0711, 0},        // turn left first
-        {false, true, true, 0x04BB, 0x2811},  // else straight on
+        {false, true, true, kEnemyTrailRight, 0x2811},  // else straight on
         {false, false, true, 0x0B11, 6},      // else turn right
         {false, false, false, 0x0711, 6},     // else turn left again
     };
@@ -484,7 +484,7 @@ TEST(EnemyEncounters, AZonkLandingOnAFreshMarkerHitsTheEnemyBesideIt) {
         // The enemy leaves to the left on frame 3; the Zonk, falling since frame 0, arrives on
         // frame 9, while the marker is still there (it goes on frame 10).
         test::Steps(s, 9);
-        EXPECT_EQ(s.PlayField16[CellAt(s, 3, 3)], 0x02BB);
+        EXPECT_EQ(s.PlayField16[CellAt(s, 3, 3)], kEnemyTrailLeft);
         EXPECT_EQ(s.PlayField16[CellAt(s, 2, 3)], 0x1D00 | code);  // moving left, step 6 next
         test::Step(s);
         const uint16_t blast = code == kElec ? 0x801F : 0x001F;

@@ -92,28 +92,43 @@ TEST(Explosions, WhatTheBlockMakesOfEachElement) {
 }
 
 TEST(Explosions, CaughtZonksAndInfotronsFreeWhatTheyHadReserved) {
-    // A falling Zonk frees the cell it was leaving.
-    Room r;
-    r.cell(3, 1) = 0xFFFF;
-    r.cell(3, 2) = 0x1201;
-    subExplodeAt(r.s, r.at(3, 3));
-    EXPECT_EQ(r.cell(3, 1), 0);
-    EXPECT_EQ(r.cell(3, 2), 0x001F);
-
-    // Second half of a roll to the left: a Zonk frees the cell it came from and the cell below;
-    // an Infotron frees the cell below only when it is marked 0x9999.
-    for (int code : {1, 4}) {
-        for (uint16_t below : {uint16_t{0xFFFF}, uint16_t{0x9999}}) {
-            Room q;
-            q.cell(3, 2) = static_cast<uint16_t>(0x2200 | code);
-            q.cell(4, 2) = 0xAAAA;
-            q.cell(3, 3) = below;
-            subExplodeAt(q.s, q.at(2, 1));
-            EXPECT_EQ(q.cell(3, 2), 0x001F);
-            EXPECT_EQ(q.cell(4, 2), 0);
-            const bool freed = code == 1 || below == 0x9999;
-            EXPECT_EQ(q.cell(3, 3), freed ? 0 : below) << code << " " << below;
-        }
+    // A Zonk or Infotron at (4, 2) in the middle of a move, a marked neighbour, and a blast
+    // centred so that it catches the element but not the marked cell.
+    struct Case {
+        int state, code, dx, dy;
+        uint16_t marker;
+        int blastX, blastY;
+        bool freed;
+    };
+    const Case cases[] = {
+        {0x12, 1, 0, -1, kLeaving, 4, 3, true},        // falling: the cell it came from
+        {0x12, 4, 0, -1, kLeaving, 4, 3, true},
+        {0x70, 1, 0, -1, kLeaving, 4, 3, true},        // landed on space
+        {0x12, 1, 0, 1, kFallTarget, 4, 1, true},      // falling on: the cell below
+        {0x12, 4, 0, 1, kFallTarget, 4, 1, true},
+        {0x22, 1, 1, 0, kRollLeaving, 3, 2, true},     // rolled left: the cell it came from
+        {0x22, 4, 1, 0, kRollLeaving, 3, 2, true},
+        {0x22, 1, 0, 1, kLeaving, 3, 1, true},         // ... and below: a Zonk frees any value,
+        {0x22, 4, 0, 1, kLeaving, 3, 1, false},        // an Infotron only kFallTarget
+        {0x22, 4, 0, 1, kFallTarget, 3, 1, true},
+        {0x32, 1, -1, 0, kRollLeaving, 5, 2, true},    // rolled right
+        {0x32, 4, -1, 0, kRollLeaving, 5, 2, true},
+        {0x32, 1, 0, 1, kLeaving, 5, 1, true},
+        {0x32, 4, 0, 1, kLeaving, 5, 1, false},
+        {0x32, 4, 0, 1, kFallTarget, 5, 1, true},
+        {0x50, 1, -1, 0, kRollTarget, 5, 2, true},     // about to roll left: the cell reserved
+        {0x50, 4, -1, 0, kRollTarget, 5, 2, true},
+        {0x60, 1, 1, 0, kRollTarget, 3, 2, true},      // about to roll right
+        {0x60, 4, 1, 0, kRollTarget, 3, 2, true},
+    };
+    for (const Case& c : cases) {
+        Room r;
+        r.cell(4, 2) = static_cast<uint16_t>(c.state << 8 | c.code);
+        r.cell(4 + c.dx, 2 + c.dy) = c.marker;
+        subExplodeAt(r.s, r.at(c.blastX, c.blastY));
+        EXPECT_EQ(r.cell(4, 2), 0x001F);
+        EXPECT_EQ(r.cell(4 + c.dx, 2 + c.dy), c.freed ? 0 : c.marker)
+            << std::hex << "state 0x" << c.state << " code " << c.code;
     }
 
     // Cells that are themselves exploding are kept.

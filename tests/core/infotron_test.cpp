@@ -37,19 +37,19 @@ TEST(InfotronFall, FallsLikeAZonkAndSoundsWhenItLands) {
     Step(s);
     EXPECT_EQ(f[p], 0x4104);
     Step(s);
-    EXPECT_EQ(f[p], 0xFFFF);
+    EXPECT_EQ(f[p], kLeaving);
     EXPECT_EQ(f[p + w], 0x1004);
     view.drawn.clear();
     Step(s);
     EXPECT_TRUE(view.saw({64, 32, 0}));
     EXPECT_TRUE(view.saw({64, 36, 4}));
     Steps(s, 4);
-    EXPECT_EQ(f[p], 0xFFFF);
+    EXPECT_EQ(f[p], kLeaving);
     Step(s);
     EXPECT_EQ(f[p], 0);
     Steps(s, 2);
     EXPECT_EQ(f[p + w], 0x7004);
-    EXPECT_EQ(f[p + 2 * w], 0x9999);
+    EXPECT_EQ(f[p + 2 * w], kFallTarget);
     Step(s);
     EXPECT_EQ(f[p + 2 * w], 0x1104);  // falls on at once
     Steps(s, 6);
@@ -80,18 +80,18 @@ TEST(InfotronRoll, OffARamChipAndWaitsInTheSideCellBeforeFalling) {
     EXPECT_EQ(f[p], 0x5104);
     EXPECT_TRUE(view.saw({96 - 4, 32, 200}));
     Step(s);
-    EXPECT_EQ(f[p], 0xFFFF);
+    EXPECT_EQ(f[p], kLeaving);
     EXPECT_EQ(f[p - 1], 0x2204);
-    EXPECT_EQ(f[p + w - 1], 0x9999);  // a Zonk would leave 0xFFFF here
+    EXPECT_EQ(f[p + w - 1], kFallTarget);  // a Zonk would leave kLeaving here
     view.drawn.clear();
     Step(s);
     EXPECT_TRUE(view.saw({96 - 12, 32, 202}));
     Steps(s, 5);
     EXPECT_EQ(f[p], 0);
     EXPECT_EQ(f[p - 1], 0x7004);  // stays in its cell as a landed Infotron
-    EXPECT_EQ(f[p + w - 1], 0x9999);
+    EXPECT_EQ(f[p + w - 1], kFallTarget);
     Step(s);
-    EXPECT_EQ(f[p - 1], 0xFFFF);
+    EXPECT_EQ(f[p - 1], kLeaving);
     EXPECT_EQ(f[p + w - 1], 0x1104);
     // Falls on through the next cell and lands on the base.
     Steps(s, 7);
@@ -112,16 +112,16 @@ TEST(InfotronRoll, RightRollNeedsAnEmptyCell) {
     });
     const int w = s.FieldWidth;
     const int p = 2 * w + 2;
-    s.PlayField16[p + 1] = 0x9999;
+    s.PlayField16[p + 1] = kFallTarget;
     Step(s);
     EXPECT_EQ(s.PlayField16[p], 4);
     s.PlayField16[p + 1] = 0;
     Step(s);
     EXPECT_EQ(s.PlayField16[p], 0x6104);
-    EXPECT_EQ(s.PlayField16[p + 1], 0x8888);
+    EXPECT_EQ(s.PlayField16[p + 1], kRollTarget);
     Step(s);
     EXPECT_EQ(s.PlayField16[p + 1], 0x3204);
-    EXPECT_EQ(s.PlayField16[p + w + 1], 0x9999);
+    EXPECT_EQ(s.PlayField16[p + w + 1], kFallTarget);
 }
 
 void LandInfotron(GameState& s, int p) {
@@ -184,7 +184,7 @@ TEST(InfotronLanding, KillsMurphyWithoutTouchingHisNeighbours) {
 
 TEST(InfotronLanding, EnemyMarkersAndOtherCellsJustStopIt) {
     test::RecordingSound sound;
-    for (uint16_t below : {uint16_t{0x02BB}, uint16_t{0x04BB}, uint16_t{2}, uint16_t{0xFFFF}}) {
+    for (uint16_t below : {uint16_t{kEnemyTrailLeft}, uint16_t{kEnemyTrailRight}, uint16_t{2}, uint16_t{kLeaving}}) {
         GameState s = Pit();
         s.sound = &sound;
         const int w = s.FieldWidth;
@@ -206,7 +206,7 @@ TEST(InfotronLanding, EnemyMarkersAndOtherCellsJustStopIt) {
     s.PlayField16[p + w - 1] = 0;
     LandInfotron(s, p);
     EXPECT_EQ(s.PlayField16[p], 0x5004);
-    EXPECT_EQ(s.PlayField16[p - 1], 0x8888);
+    EXPECT_EQ(s.PlayField16[p - 1], kRollTarget);
 }
 
 TEST(InfotronVacated, SetsOnlyInfotronsRolling) {
@@ -224,12 +224,12 @@ TEST(InfotronVacated, SetsOnlyInfotronsRolling) {
     const int c = 2 * w + 3;
     // The Infotron in the middle falls away; the one above-left rolls right into the space.
     Steps(s, 7);
-    EXPECT_EQ(f[c], 0xFFFF);
+    EXPECT_EQ(f[c], kLeaving);
     EXPECT_EQ(f[c - w - 1], 4);
     Step(s);
     EXPECT_EQ(f[c], 0);
     EXPECT_EQ(f[c - w - 1], 0x6004);
-    EXPECT_EQ(f[c - w], 0x8888);
+    EXPECT_EQ(f[c - w], kRollTarget);
     EXPECT_EQ(f[c - w + 1], 1);  // the Zonk above-right is left alone
 
     // A Zonk above-left is not set rolling by an Infotron; an Infotron above-right is.
@@ -239,12 +239,12 @@ TEST(InfotronVacated, SetsOnlyInfotronsRolling) {
     subInfotronVacated(s, c);
     EXPECT_EQ(f[c - w - 1], 1);
     EXPECT_EQ(f[c - w + 1], 0x5004);
-    EXPECT_EQ(f[c - w], 0x8888);
+    EXPECT_EQ(f[c - w], kRollTarget);
 
     // The cell above may be marked for a Zonk falling into it, not for an Infotron.
     for (uint16_t above : {uint16_t{1}, uint16_t{4}}) {
         f[c - w + 1] = 4;
-        f[c - w] = 0x9999;
+        f[c - w] = kFallTarget;
         f[c - 2 * w] = above;
         subInfotronVacated(s, c);
         EXPECT_EQ(f[c - w + 1], above == 1 ? 0x5004 : 4);

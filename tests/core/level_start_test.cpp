@@ -23,9 +23,9 @@ TEST(LevelStart, EnemiesGetTheirFirstMove) {
     EXPECT_EQ(s.PlayField16[1 * w + 2], 0x0111);
     EXPECT_EQ(s.PlayField16[2 * w + 2], 17);  // left, up and right all occupied
     EXPECT_EQ(s.PlayField16[1 * w + 4], 0x1011);
-    EXPECT_EQ(s.PlayField16[2 * w + 4], 0xFFFF);
+    EXPECT_EQ(s.PlayField16[2 * w + 4], kLeaving);
     EXPECT_EQ(s.PlayField16[3 * w + 1], 17);
-    EXPECT_EQ(s.PlayField16[3 * w + 2], 0xFFFF);
+    EXPECT_EQ(s.PlayField16[3 * w + 2], kLeaving);
     EXPECT_EQ(s.PlayField16[3 * w + 3], 0x2811);  // not started again when the pass reaches it
 }
 

@@ -81,15 +81,15 @@ TEST(MurphyHazards, EnemiesAtRestBlockMovingOnesKill) {
 }
 
 TEST(MurphyHazards, MarkerCells) {
-    for (uint16_t blocking : {uint16_t{0xFFFF}, uint16_t{0xAAAA}}) {
+    for (uint16_t blocking : {uint16_t{kLeaving}, uint16_t{kRollLeaving}}) {
         GameState s = FacingRight(blocking);
         Steps(s, 3, kRight);
         EXPECT_EQ(At(s, 1, 1), 3);
         EXPECT_EQ(At(s, 2, 1), blocking);
         EXPECT_FALSE(Lost(s));
     }
-    for (uint16_t marker : {uint16_t{0x8888}, uint16_t{0x9999}, uint16_t{0x01BB}, uint16_t{0x02BB},
-                            uint16_t{0x03BB}, uint16_t{0x04BB}}) {
+    for (uint16_t marker : {uint16_t{kRollTarget}, uint16_t{kFallTarget}, uint16_t{kEnemyTrailUp}, uint16_t{kEnemyTrailLeft},
+                            uint16_t{kEnemyTrailDown}, uint16_t{kEnemyTrailRight}}) {
         GameState s = FacingRight(marker);
         Step(s, kRight);
         EXPECT_TRUE(Lost(s)) << marker;

@@ -118,7 +118,7 @@ TEST(MurphyPush, NeedsAnEmptyCellBeyond) {
 }
 
 TEST(MurphyPush, ZonkLandingOnAnEnemyCrushesIt) {
-    for (uint16_t below : {uint16_t{0x0011}, uint16_t{0x02BB}}) {
+    for (uint16_t below : {uint16_t{0x0011}, uint16_t{kEnemyTrailLeft}}) {
         GameState s = MakeLevel(
             {
                 "#######",

@@ -80,7 +80,7 @@ TEST(OrangeDiskFall, GoesBackToRestWhenItsReservationIsTaken) {
 }
 
 TEST(OrangeDiskFall, ExplodesOnAnythingButAnExplosion) {
-    for (uint16_t under : {uint16_t{2}, uint16_t{6}, uint16_t{1}, uint16_t{0x9999},
+    for (uint16_t under : {uint16_t{2}, uint16_t{6}, uint16_t{1}, uint16_t{kFallTarget},
                            uint16_t{0x0800}, uint16_t{0x031F}, uint16_t{0x821F}}) {
         GameState s = MakeLevel({
             "#####",

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/cell_markers.h"
 #include "engine/game_state.h"
 
 namespace tsn::test {

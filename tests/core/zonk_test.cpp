@@ -31,7 +31,7 @@ TEST(ZonkFall, CellsAndFramesOfATwoCellFall) {
     EXPECT_EQ(f[p], 0x4101);  // about to fall, in the frame it finds the hole
     EXPECT_TRUE(view.drawn.empty());
     Step(s);
-    EXPECT_EQ(f[p], 0xFFFF);  // moved into the lower cell without drawing
+    EXPECT_EQ(f[p], kLeaving);  // moved into the lower cell without drawing
     EXPECT_EQ(f[p + w], 0x1001);
     EXPECT_TRUE(view.drawn.empty());
 
@@ -42,18 +42,18 @@ TEST(ZonkFall, CellsAndFramesOfATwoCellFall) {
         EXPECT_TRUE(view.saw({64, 32, 0})) << k;
         EXPECT_TRUE(view.saw({64, 32 + 4 + 4 * k, 1})) << k;
         // The upper cell is freed in the sixth falling frame.
-        EXPECT_EQ(f[p], k < 5 ? 0xFFFF : 0) << k;
+        EXPECT_EQ(f[p], k < 5 ? kLeaving : 0) << k;
         EXPECT_EQ(f[p + w], k < 7 ? 0x1101 + 0x100 * k : 0x7001) << k;
     }
     // Arrived on empty space: keeps falling and reserves the cell below.
     EXPECT_EQ(f[p + w], 0x7001);
-    EXPECT_EQ(f[p + 2 * w], 0x9999);
+    EXPECT_EQ(f[p + 2 * w], kFallTarget);
     EXPECT_EQ(sound.count(Sample::Zonk), 0);
 
     // The continued fall costs no extra frame: the first falling frame is drawn at once.
     view.drawn.clear();
     Step(s);
-    EXPECT_EQ(f[p + w], 0xFFFF);
+    EXPECT_EQ(f[p + w], kLeaving);
     EXPECT_EQ(f[p + 2 * w], 0x1101);
     EXPECT_TRUE(view.saw({64, 68, 1}));
 
@@ -89,9 +89,9 @@ TEST(ZonkFall, MovingToALaterCellDoesNotRunItAgainInTheSameFrame) {
     Step(r);
     EXPECT_EQ(r.PlayField16[q], 0x6101);
     Step(r);
-    EXPECT_EQ(r.PlayField16[q], 0xFFFF);
+    EXPECT_EQ(r.PlayField16[q], kLeaving);
     EXPECT_EQ(r.PlayField16[q + 1], 0x3201);
-    EXPECT_EQ(r.PlayField16[q + r.FieldWidth + 1], 0xFFFF);
+    EXPECT_EQ(r.PlayField16[q + r.FieldWidth + 1], kLeaving);
 }
 
 // A Zonk on the centre of a 3 x 2 neighbourhood, one frame.
@@ -105,12 +105,12 @@ struct RollCase {
 
 TEST(ZonkRoll, WhereAZonkAtRestGoes) {
     const RollCase cases[] = {
-        {".Z.", ".Z.", 0x5101, 0x8888, 0},  // both sides open: left
-        {"+Z.", ".Z.", 0x6101, 2, 0x8888},  // left side taken
-        {".Z.", "+Z.", 0x6101, 0, 0x8888},  // below-left taken
+        {".Z.", ".Z.", 0x5101, kRollTarget, 0},  // both sides open: left
+        {"+Z.", ".Z.", 0x6101, 2, kRollTarget},  // left side taken
+        {".Z.", "+Z.", 0x6101, 0, kRollTarget},  // below-left taken
         {".Z.", "+Z+", 1, 0, 0},
-        {".Z.", ".R.", 0x5101, 0x8888, 0},  // RAM is round
-        {".Z.", ".I.", 0x5101, 0x8888, 0},
+        {".Z.", ".R.", 0x5101, kRollTarget, 0},  // RAM is round
+        {".Z.", ".I.", 0x5101, kRollTarget, 0},
         {".Z.", ".+.", 1, 0, 0},  // bases, walls and the exit are not
         {".Z.", ".#.", 1, 0, 0},
         {".Z.", ".E.", 1, 0, 0},
@@ -155,17 +155,17 @@ TEST(ZonkRoll, CellsAndFramesOfARollLeft) {
 
     Step(s);
     EXPECT_EQ(f[p], 0x5101);
-    EXPECT_EQ(f[p - 1], 0x8888);
+    EXPECT_EQ(f[p - 1], kRollTarget);
     EXPECT_TRUE(view.saw({x, y, 0}));
     EXPECT_TRUE(view.saw({x - 4, y, 192}));
     view.drawn.clear();
     Step(s);
     EXPECT_TRUE(view.saw({x - 8, y, 193}));
-    EXPECT_EQ(f[p], 0xFFFF);
+    EXPECT_EQ(f[p], kLeaving);
     EXPECT_EQ(f[p - 1], 0x2201);
-    EXPECT_EQ(f[p + w - 1], 0xFFFF);  // reserved for the fall that ends the roll
+    EXPECT_EQ(f[p + w - 1], kLeaving);  // reserved for the fall that ends the roll
 
-    const uint16_t leaving[] = {0xFFFF, 0xAAAA, 0xAAAA, 0, 0, 0};
+    const uint16_t leaving[] = {kLeaving, kRollLeaving, kRollLeaving, 0, 0, 0};
     const int sprites[] = {194, 195, 196, 197, 198, 1};
     for (int k = 0; k < 6; ++k) {
         view.drawn.clear();
@@ -173,13 +173,13 @@ TEST(ZonkRoll, CellsAndFramesOfARollLeft) {
         EXPECT_TRUE(view.saw({x, y, 0})) << k;
         EXPECT_TRUE(view.saw({x - 12 - 4 * k, y, sprites[k]})) << k;
         EXPECT_EQ(f[p], leaving[k]) << k;
-        EXPECT_EQ(f[p - 1], k < 5 ? 0x2301 + 0x100 * k : 0xFFFF) << k;
+        EXPECT_EQ(f[p - 1], k < 5 ? 0x2301 + 0x100 * k : kLeaving) << k;
     }
     // The roll ends by moving into the reserved cell below.
-    EXPECT_EQ(f[p - 1], 0xFFFF);
+    EXPECT_EQ(f[p - 1], kLeaving);
     EXPECT_EQ(f[p + w - 1], 0x1001);
     Steps(s, 5);
-    EXPECT_EQ(f[p - 1], 0xFFFF);
+    EXPECT_EQ(f[p - 1], kLeaving);
     Step(s);
     EXPECT_EQ(f[p - 1], 0);
     Steps(s, 2);
@@ -201,7 +201,7 @@ TEST(ZonkRoll, FirstHalfWaitsUntilTheWayIsClear) {
     auto& f = s.PlayField16;
     const int w = s.FieldWidth;
     const int p = w + 2;
-    f[p + w - 1] = 0xAAAA;  // free for starting a roll, but not for moving on
+    f[p + w - 1] = kRollLeaving;  // free for starting a roll, but not for moving on
     Step(s);
     EXPECT_EQ(f[p], 0x5101);
     for (int k = 0; k < 3; ++k) {
@@ -213,7 +213,7 @@ TEST(ZonkRoll, FirstHalfWaitsUntilTheWayIsClear) {
     f[p + w - 1] = 0;
     Step(s);
     EXPECT_EQ(f[p - 1], 0x2201);
-    EXPECT_EQ(f[p], 0xFFFF);
+    EXPECT_EQ(f[p], kLeaving);
 }
 
 TEST(ZonkRoll, RightRollMayTakeACellMarkedForAZonkFallingIntoIt) {
@@ -228,12 +228,12 @@ TEST(ZonkRoll, RightRollMayTakeACellMarkedForAZonkFallingIntoIt) {
             GameState s = MakeLevel(m);
             const int w = s.FieldWidth;
             const int p = 2 * w + 2;
-            s.PlayField16[p + 1] = 0x9999;
+            s.PlayField16[p + 1] = kFallTarget;
             Step(s);
             const bool rolls = kind == 'Z' && zonkAbove;  // Infotrons need an empty cell
             const uint16_t code = kind == 'Z' ? 1 : 4;
             EXPECT_EQ(s.PlayField16[p], rolls ? 0x6100 + code : code) << kind << zonkAbove;
-            EXPECT_EQ(s.PlayField16[p + 1], rolls ? 0x8888 : 0x9999) << kind << zonkAbove;
+            EXPECT_EQ(s.PlayField16[p + 1], rolls ? kRollTarget : kFallTarget) << kind << zonkAbove;
         }
     }
 }
@@ -327,7 +327,7 @@ TEST(ZonkLanding, FindsTheEnemyThatHasJustLeftTheCellBelow) {
     const int w = s.FieldWidth;
     const int p = w + 3;
     s.PlayField16[p + w - 1] = 0x1911;
-    s.PlayField16[p + w] = 0x02BB;
+    s.PlayField16[p + w] = kEnemyTrailLeft;
     LandZonk(s, p);
     EXPECT_EQ(s.PlayField16[p + w], 0x001F);
     EXPECT_EQ(s.PlayField16[p + w - 1], 0x001F);
@@ -336,7 +336,7 @@ TEST(ZonkLanding, FindsTheEnemyThatHasJustLeftTheCellBelow) {
     // An Electron moving right: the explosion is an Electron's.
     GameState e = Pit("+...+");
     e.PlayField16[p + w + 1] = 0x2918;
-    e.PlayField16[p + w] = 0x04BB;
+    e.PlayField16[p + w] = kEnemyTrailRight;
     LandZonk(e, p);
     EXPECT_EQ(e.PlayField16[p + w], 0x801F);
     EXPECT_EQ(e.PlayField16[p + w + 1], 0x801F);
@@ -393,7 +393,7 @@ TEST(ZonkLanding, RollsOnFromWhatItLandsOn) {
     const int p = w + 3;
     LandZonk(a, p);
     EXPECT_EQ(a.PlayField16[p], 0x5001);
-    EXPECT_EQ(a.PlayField16[p - 1], 0x8888);
+    EXPECT_EQ(a.PlayField16[p - 1], kRollTarget);
     EXPECT_EQ(sound.count(Sample::Zonk), 1);
 
     // Left cell taken, below-left free: rolls right and takes its first frame at once.
@@ -401,19 +401,19 @@ TEST(ZonkLanding, RollsOnFromWhatItLandsOn) {
     b.PlayField16[p - 1] = 2;
     LandZonk(b, p);
     EXPECT_EQ(b.PlayField16[p], 0x6101);
-    EXPECT_EQ(b.PlayField16[p + 1], 0x8888);
+    EXPECT_EQ(b.PlayField16[p + 1], kRollTarget);
 
     // Below-left taken: rolls right only into an empty cell, set up for the next frame.
     GameState c = Pit(".+Z..");
     LandZonk(c, p);
     EXPECT_EQ(c.PlayField16[p], 0x6001);
-    EXPECT_EQ(c.PlayField16[p + 1], 0x8888);
+    EXPECT_EQ(c.PlayField16[p + 1], kRollTarget);
     GameState d = Pit(".+Z..");
-    d.PlayField16[p + 1] = 0x9999;
+    d.PlayField16[p + 1] = kFallTarget;
     d.PlayField16[p + 1 - w] = 1;
     LandZonk(d, p);
     EXPECT_EQ(d.PlayField16[p], 1);
-    EXPECT_EQ(d.PlayField16[p + 1], 0x9999);
+    EXPECT_EQ(d.PlayField16[p + 1], kFallTarget);
 }
 
 TEST(ZonkVacated, AZonkLeavingLetsTheZonkAboveBesideRollIn) {
@@ -432,17 +432,17 @@ TEST(ZonkVacated, AZonkLeavingLetsTheZonkAboveBesideRollIn) {
     const int c = 2 * w + 3;
     Steps(s, 7);
     EXPECT_EQ(f[top], 1);
-    EXPECT_EQ(f[c], 0xFFFF);
+    EXPECT_EQ(f[c], kLeaving);
     Step(s);  // sixth falling frame: the cell is freed and the Zonk above-left is set rolling
     EXPECT_EQ(f[c], 0);
     EXPECT_EQ(f[top], 0x6001);
-    EXPECT_EQ(f[top + 1], 0x8888);
+    EXPECT_EQ(f[top + 1], kRollTarget);
     Step(s);
     EXPECT_EQ(f[top], 0x6101);
     Step(s);
-    EXPECT_EQ(f[top], 0xFFFF);
+    EXPECT_EQ(f[top], kLeaving);
     EXPECT_EQ(f[top + 1], 0x3201);
-    EXPECT_EQ(f[c], 0xFFFF);  // reserved for its fall
+    EXPECT_EQ(f[c], kLeaving);  // reserved for its fall
 }
 
 TEST(ZonkVacated, OnlyZonksAndOnlyIntoFreeSpace) {
@@ -479,7 +479,7 @@ TEST(ZonkVacated, OnlyZonksAndOnlyIntoFreeSpace) {
     subZonkVacated(s, c);
     EXPECT_EQ(f[c - w - 1], 0x6001);
     EXPECT_EQ(f[c - w + 1], 1);
-    EXPECT_EQ(f[c - w], 0x8888);
+    EXPECT_EQ(f[c - w], kRollTarget);
     f[c - w - 1] = 1;
     f[c - w] = 0;
     f[c - 1] = 2;  // nothing round to roll off on the left
@@ -491,11 +491,11 @@ TEST(ZonkVacated, OnlyZonksAndOnlyIntoFreeSpace) {
         f[c - w - 1] = 1;
         f[c - w + 1] = 2;
         f[c - 1] = 1;
-        f[c - w] = 0x9999;
+        f[c - w] = kFallTarget;
         f[c - 2 * w] = above;
         subZonkVacated(s, c);
         EXPECT_EQ(f[c - w - 1], above == 4 ? 0x6001 : 1);
-        EXPECT_EQ(f[c - w], above == 4 ? 0x8888 : 0x9999);
+        EXPECT_EQ(f[c - w], above == 4 ? kRollTarget : kFallTarget);
     }
 }
 
@@ -509,7 +509,7 @@ TEST(FrozenZonks, StayAtRestButFinishAMoveUnderWay) {
     EXPECT_EQ(s.PlayField16[p], 1);
 
     // Falling: completes its cell and stays, although there is room below.
-    s.PlayField16[p] = 0xFFFF;
+    s.PlayField16[p] = kLeaving;
     s.PlayField16[p + w] = 0x1301;
     Steps(s, 4);
     EXPECT_EQ(s.PlayField16[p + w], 0x1701);
@@ -546,10 +546,10 @@ TEST(FrozenZonks, ARollUnderWayEndsWithTheFallIntoTheCellBelow) {
     const int w = s.FieldWidth;
     const int p = w + 2;  // rolled left off the RAM chip, came from p + 1
     f[p] = 0x2301;
-    f[p + 1] = 0xFFFF;
-    f[p + w] = 0xFFFF;
+    f[p + 1] = kLeaving;
+    f[p + w] = kLeaving;
     Steps(s, 5);
-    EXPECT_EQ(f[p], 0xFFFF);
+    EXPECT_EQ(f[p], kLeaving);
     EXPECT_EQ(f[p + 1], 0);
     EXPECT_EQ(f[p + w], 0x1001);
     Steps(s, 8);

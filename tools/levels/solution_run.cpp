@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "engine/cell_markers.h"
+#include "engine/element_codes.h"
 #include "engine/run.h"
 #include "run/run_setup.h"
 #include "level_source.h"
@@ -14,11 +16,11 @@ namespace {
 constexpr int kMaxWaitForStart = 600;
 
 char SymbolOf(uint16_t v) {
-    if (v == 0xFFFF || v == 0x8888 || v == 0x9999 || v == 0xAAAA) return ',';
+    if (v == kLeaving || v == kRollTarget || v == kFallTarget || v == kRollLeaving) return ',';
     const int code = v & 0xFF;
-    if (code == 31) return '%';
+    if (code == kExplosion) return '%';
     if (code == 0 && v != 0) return ',';
-    if ((code & 0xFF) == 0xBB) return ',';
+    if (code == kEnemyTrailCode) return ',';
     for (const auto& e : LevelLegend())
         if (e.code == code) return e.symbol;
     return '?';
