@@ -14,7 +14,7 @@ int32_t SystemTickCount() {
 
 GameState::GameState() : clock(SystemTickCount) { SetGeometry(kStandardWidth, kStandardHeight); }
 
-void GameState::SetGeometry(int width, int height) {
+void LevelState::SetGeometry(int width, int height) {
     FieldWidth = static_cast<int16_t>(width);
     FieldHeight = static_cast<int16_t>(height);
     LevelInfoSize = kLevelInfoSize;

@@ -1,7 +1,8 @@
 #pragma once
-// The whole state of the game: level geometry and buffers, the running field, every game
-// variable of a run, Murphy's private state, demo playback and recording, and the run flags.
-// Element procedures take this object and a cell index; nothing else holds game state.
+// The whole state of the game, grouped by lifetime: what a level load sets (LevelState), what
+// every run starts afresh (RunState) and what the host of the runs keeps between them
+// (HostState). Element procedures take this object and a cell index; nothing else holds game
+// state.
 //
 // Names follow the game's own vocabulary (MurphyPos, PlayField16, ...) so that every rule
 // about a variable can be found by its name. Widths match the stored formats: 16-bit values
@@ -26,17 +27,16 @@ inline constexpr int kStandardRecordSize = kStandardWidth * kStandardHeight + kL
 // Frame counters are fixed-point values with four decimals.
 inline constexpr int64_t kFixedOne = 10000;
 
-struct GameState {
-    GameState();
-
-    // ---- Geometry (set by the level loaders) ----
+// ---- What a level load sets: the loaders fill it, and every run re-reads its level ----
+struct LevelState {
+    // Geometry
     int16_t FieldWidth = kStandardWidth;
     int16_t FieldHeight = kStandardHeight;
     int16_t LevelInfoSize = kLevelInfoSize;
     int16_t LevelRecordUpper = kStandardRecordSize - 1;
     int16_t FieldUpper = kStandardWidth * kStandardHeight - 1;
 
-    // ---- The level as loaded ----
+    // The level as loaded, and the field the run plays on
     PlayField PlayField16;
     std::vector<uint8_t> FieldBytes;          // 0 .. FieldUpper: codes as loaded
     std::vector<uint8_t> LevelBytes;          // 0 .. LevelBufferUpper: explosion counters + demo
@@ -54,16 +54,38 @@ struct GameState {
     bool NonStandardLevel = false;
     bool LevelLoaded = false;
     bool LevelFromSet = false;
-    std::string LastRunFile;       // level and demo of the last finished run; empty when none
-    std::string DemoFolderFile;    // file of the running folder verification; empty otherwise
-    std::string EditorWorkFile;    // the editor's working copy of its level
-    bool EditorActive = false;
-    bool ReloadFromLevelFile = false;
-    bool ForceFullRedraw = false;
     std::string DemoSignature;
     bool DemoHasSignature = false;
 
-    // ---- Game state of a run ----
+    // Set from the info block (special ports change them during a run)
+    uint8_t GravityOn = 0;
+    int16_t ZonksFrozen = 0;
+    // The random generator: seeded by the loader (from a demo or the clock) or by level start
+    uint16_t RandomSeed = 0;
+    uint16_t StartRandomSeed = 0;
+
+    // Demo playback position in LevelBytes
+    int32_t DemoReadIndex = 0;
+    int16_t DemoRepeatCount = 0;
+    int64_t DemoLengthFrames = 0;
+    uint8_t DemoFirstByte = 129;
+
+    // ---- Cell routines (16-bit arithmetic) ----
+    int16_t CellIndex(int x, int y) const { return static_cast<int16_t>(y * FieldWidth + x); }
+    int16_t CellColumn(int i) const { return static_cast<int16_t>(i % FieldWidth); }
+    int16_t CellRow(int i) const { return static_cast<int16_t>(i / FieldWidth); }
+    int16_t CellPixelX(int i) const { return static_cast<int16_t>(CellColumn(i) * 32); }
+    int16_t CellPixelY(int i) const { return static_cast<int16_t>(CellRow(i) * 32); }
+
+    // Sets the level size and re-creates the per-level arrays (all cleared).
+    void SetGeometry(int width, int height);
+};
+
+// ---- What every run starts afresh ----
+// BeginRun (engine/run.h) resets all of it with one assignment of a default RunState, so the
+// defaults here are the values every run starts from, and nothing a previous run left behind
+// can reach the next one.
+struct RunState {
     int16_t MurphyPos = 0;
     int16_t MurphyLastPos = 0;
     uint8_t MurphyPresent = 0;
@@ -75,8 +97,6 @@ struct GameState {
     int16_t RedDiskCount = 0;
     int16_t RedDiskState = 0;
     int16_t RedDiskPos = 0;
-    uint8_t GravityOn = 0;
-    int16_t ZonksFrozen = 0;
     int16_t EnemiesFrozen = 0;
     int16_t TerminalBlinkMask = 127;
     int16_t ExplosionInProgress = 0;
@@ -85,14 +105,11 @@ struct GameState {
     int16_t LeadOutCounter = 0;
     int16_t StopRequested = 0;
     int64_t FrameCounter = 0;  // fixed point: frames * 10000
-    uint16_t RandomSeed = 0;
-    uint16_t StartRandomSeed = 0;
     int16_t StepCount = 0;
-    uint8_t DemoPlayback = 0;
-    int16_t LoadingSavedGame = 0;
     uint8_t RedDiskShowCount = 0;
+    uint8_t SavedGameLoads = 0;
 
-    // ---- Murphy's private state ----
+    // Murphy's private state
     uint8_t MurphyFalling = 0;
     int16_t NoKeyAtRest = 0;
     int32_t IdleCounter = 0;
@@ -101,10 +118,10 @@ struct GameState {
     int16_t MurphyDY = 0;
     int16_t MurphyAnimPhase = 0;
     std::vector<int16_t> MurphyAnimSequence;  // sprite numbers ending with -1
-    int16_t MurphyClearCell = -1;
+    int16_t MurphyClearCell = 0;
     int16_t MurphyDrawCell = 0;
     int16_t MurphyOverlayOffset = 0;
-    int16_t MurphySecondSprite = -1;
+    int16_t MurphySecondSprite = 0;
     uint16_t MurphyDownTarget = 0;
     uint16_t MurphyDelay = 0;
     uint8_t PortPassActive = 0;
@@ -112,28 +129,39 @@ struct GameState {
     int16_t MurphyCoarseY = 0;
     uint8_t TerminalsUsed = 0;
 
-    // ---- The rules of the run (set by the run's preparation) ----
-    RunRules Rules;
-
-    // ---- Demo playback and recording ----
-    int32_t DemoReadIndex = 0;
-    int16_t DemoRepeatCount = 0;
-    int64_t DemoLengthFrames = 0;
+    // The run's recorded actions
     DemoBufferObject DemoBuffer;
-    bool DemoBufferLive = false;  // a demo has been recorded since the level was loaded
-    uint8_t DemoFirstByte = 129;
+    bool DemoBufferLive = false;  // a demo has been recorded in this run
+};
 
-    // ---- Run flags ----
+// ---- What the host of the runs keeps between them: the kind of run and its rules, where the
+// next level read comes from, the window's drawing flags and the last run's figures ----
+struct HostState {
+    RunRules Rules;  // set by the run's preparation (run/run_setup.h)
+    uint8_t DemoPlayback = 0;
+    uint8_t FreshRun = 0;
+    int16_t LoadingSavedGame = 0;
+
+    std::string LastRunFile;       // level and demo of the last finished run; empty when none
+    std::string DemoFolderFile;    // file of the running folder verification; empty otherwise
+    std::string EditorWorkFile;    // the editor's working copy of its level
+    bool EditorActive = false;
+    bool ReloadFromLevelFile = false;
+
     int16_t NoDisplay = 0;
+    bool ForceFullRedraw = false;
     int16_t GameRunning = 0;
     int16_t MainLoopActive = 0;
     int16_t PlayingDirectory = 0;
     int16_t PlayFromEditor = 0;
-    uint8_t FreshRun = 0;
+
     int16_t QuickSaveUsed = 0;
-    uint8_t SavedGameLoads = 0;
     int64_t LastRunFrames = 0;  // fixed point
     int32_t LastRunMilliseconds = 0;
+};
+
+struct GameState : LevelState, RunState, HostState {
+    GameState();
 
     // ---- Outside world ----
     GameView* view = nullptr;  // absent: nothing is drawn
@@ -141,12 +169,6 @@ struct GameState {
     // Millisecond tick count read as a signed 32-bit number; tests inject their own.
     std::function<int32_t()> clock;
 
-    // ---- Cell routines (16-bit arithmetic) ----
-    int16_t CellIndex(int x, int y) const { return static_cast<int16_t>(y * FieldWidth + x); }
-    int16_t CellColumn(int i) const { return static_cast<int16_t>(i % FieldWidth); }
-    int16_t CellRow(int i) const { return static_cast<int16_t>(i / FieldWidth); }
-    int16_t CellPixelX(int i) const { return static_cast<int16_t>(CellColumn(i) * 32); }
-    int16_t CellPixelY(int i) const { return static_cast<int16_t>(CellRow(i) * 32); }
     int64_t Frames() const { return FrameCounter / kFixedOne; }
 
     // True while drawing reaches a screen.
@@ -158,9 +180,6 @@ struct GameState {
     void DrawSpriteAt(int x, int y, int sprite) {
         if (Drawing()) view->drawSprite(x, y, sprite);
     }
-
-    // Sets the level size and re-creates the per-level arrays (all cleared).
-    void SetGeometry(int width, int height);
 };
 
 }  // namespace tsn

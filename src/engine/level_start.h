@@ -14,11 +14,9 @@ int ConvertField(GameState& s);
 // screen position with it.
 void FindMurphy(GameState& s);
 
-// Resets the game state of a run to its start values (everything level start resets).
-void ResetRunState(GameState& s);
-
 // Level start on the level already in the state, as a loader (or a test) left it: seed choice
-// for a fresh run, field conversion, Infotron count, run state reset, Murphy and the view.
+// for a fresh run, field conversion, Infotron count, Murphy and the view. The run state it
+// starts from is reset by BeginRun (engine/run.h).
 // Callers read the level from its file first, so that every run starts from the stored level.
 void StartLevelFromField(GameState& s);
 

@@ -6,15 +6,12 @@
 
 namespace tsn {
 
+void ResetRunState(GameState& s) { static_cast<RunState&>(s) = RunState{}; }
+
 bool BeginRun(GameState& s) {
-    s.DemoBuffer.Reset();
-    s.DemoBufferLive = false;
+    ResetRunState(s);
     s.GameRunning = 0;
-    s.StopRequested = 0;
     StartLevelFromField(s);
-    s.LevelSolved = 0;
-    s.StepCount = 0;
-    s.SavedGameLoads = 0;
     return s.LevelLoaded;
 }
 

@@ -8,10 +8,14 @@ namespace tsn {
 
 struct GameState;
 
-// Start of a run: a fresh demo recorder, level start on the level already loaded into the
-// state (`StartLevelFromField`), then the counters every run starts from. Loading the level
-// file is the caller's business (it knows which file and which kind of run). Returns false
-// when no level is loaded; the run may still be played and ends by the end rule.
+// Every value a run starts from (the whole RunState of the state, Murphy's private state and
+// the demo recorder with it), in one assignment.
+void ResetRunState(GameState& s);
+
+// Start of a run: the run state reset (the one point where it is reset), then level start on
+// the level already loaded into the state (`StartLevelFromField`). Loading the level file is
+// the run preparation's business (run/run_setup.h). Returns false when no level is loaded;
+// the run may still be played and ends by the end rule.
 bool BeginRun(GameState& s);
 
 // One frame of the run with the action of the keys (ignored during demo playback). Returns

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/level_start.h"
+#include "engine/run.h"
 #include "test_level.h"
 
 namespace tsn {
@@ -85,7 +86,7 @@ TEST(LevelStart, MurphyIsTheFirstExactThreeOrNone) {
     EXPECT_EQ(none.MurphyPos, none.FieldUpper);
 }
 
-TEST(LevelStart, ResetsRunStateButKeepsGravityAndFrozenZonks) {
+TEST(LevelStart, ARunResetsItsStateButKeepsGravityAndFrozenZonks) {
     test::LevelOptions o;
     o.gravity = 1;
     o.frozenZonks = 2;
@@ -98,7 +99,7 @@ TEST(LevelStart, ResetsRunStateButKeepsGravityAndFrozenZonks) {
     s.TerminalBlinkMask = 7;
     s.NoKeyAtRest = 1;
     s.MurphyDownTarget = 2;
-    StartLevelFromField(s);
+    BeginRun(s);
     EXPECT_EQ(s.MurphyKilled, 0);
     EXPECT_EQ(s.LeadOutCounter, 0);
     EXPECT_EQ(s.FrameCounter, 0);
