@@ -1,7 +1,6 @@
 #include "run/run_setup.h"
 
 #include "engine/game_state.h"
-#include "files/level_set_file.h"
 #include "files/read_level.h"
 
 namespace tsn {
@@ -18,7 +17,7 @@ FileStatus PrepareRun(GameState& s, const RunSetup& setup) {
     }
     FileStatus read;
     if (setup.readLevel)
-        read = setup.levelSet.empty() ? ReadLevel(s, "") : ReadLevelSet(s, setup.levelSet);
+        read = setup.read ? setup.read(s) : ReadLevel(s, "");
     if (read && !setup.demo && setup.seed) {
         s.RandomSeed = *setup.seed;
         s.StartRandomSeed = s.RandomSeed;

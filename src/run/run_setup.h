@@ -3,8 +3,8 @@
 // line, the level tools, the benches and the tests) goes through PrepareRun, so that they all
 // play by the same rules from the same start.
 #include <cstdint>
+#include <functional>
 #include <optional>
-#include <span>
 #include <string>
 
 #include "engine/run_rules.h"
@@ -16,12 +16,13 @@ struct GameState;
 
 struct RunSetup {
     // Where the level comes from. With `readLevel`: level `level` (0 keeps CurrentLevelNumber)
-    // of `file`, or of the bytes of a level set in `levelSet`, or, both empty, of the file
-    // ReadLevel chooses (the current level file, the last run's or the editor's file).
-    // Without it: the level already in the state, as a test or a bench built it.
+    // of `file`, or, by `read`, of a file held in memory (e.g. ReadLevelSet on its bytes), or,
+    // with neither, of the file ReadLevel chooses (the current level file, the last run's or
+    // the editor's file). Without it: the level already in the state, as a test or a bench
+    // built it.
     bool readLevel = true;
     std::string file;
-    std::span<const uint8_t> levelSet;
+    std::function<FileStatus(GameState&)> read;
     int level = 0;
     // The actions come from the demo stored behind the level (the seed is the demo's).
     bool demo = false;

@@ -5,6 +5,7 @@
 #include "engine/cell_markers.h"
 #include "engine/element_codes.h"
 #include "engine/run.h"
+#include "files/level_set_file.h"
 #include "run/run_setup.h"
 #include "level_source.h"
 
@@ -50,7 +51,7 @@ ScriptRun PlayScript(GameState& s, std::span<const uint8_t> set, int number, uin
     ScriptRun r;
     s.clock = [] { return int32_t{0}; };
     RunSetup setup;
-    setup.levelSet = set;
+    setup.read = [set](GameState& g) { return ReadLevelSet(g, set); };
     setup.level = number;
     setup.seed = seed;
     if (!PrepareRun(s, setup)) {
