@@ -21,6 +21,7 @@
 
 #include "app/app_paths.h"
 #include "app/game_session.h"
+#include "app/level_info_popup.h"
 #include "app/speed_table.h"
 #include "app/view_controller.h"
 #include "app/view_pane.h"
@@ -336,6 +337,7 @@ void MainWindow::UpdateAllControls() {
     menSlower_->setEnabled(running);
     menOptions_->setEnabled(!running);
     menHelp_->setEnabled(!running);
+    UpdateFileControls();
     ShowStatistics();
     ShowInfotronsNeeded(s_.InfotronsNeeded);
 }

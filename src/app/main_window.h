@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "app/file_dialog.h"
 #include "app/key_table.h"
 #include "app/panel_display.h"
 #include "app/session_host.h"
@@ -24,11 +25,16 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class QDockWidget;
 class QFrame;
 
 namespace tsn {
 
+class ClearTempDialog;
+class DirPanel;
 class GameSession;
+class LevelInfoPopup;
+struct SaveOptions;
 class ViewController;
 class ViewPane;
 class ViewPort;
@@ -41,7 +47,8 @@ public:
 
     // The start-up sequence after the data checks: settings, sound, the level set, the
     // player's identity. Returns false when the program must end.
-    bool Load();
+    // `startFile`: the level file given on the command line (empty: the last one).
+    bool Load(const QString& startFile = QString());
     // The shutdown sequence.
     void Unload();
     // A fatal error: the message box, then the shutdown sequence; the program then ends with
@@ -66,6 +73,29 @@ public:
     void SelectLevel(int index);
     void SaveAllSettings();
     QString Caption() const;
+
+    // ---- Level files (main_window_files.cpp) ----
+    // Makes a chosen level file current when it is a readable level file, as the open command
+    // does; with `start` its demo (or, without one, the level) then starts. False when refused.
+    bool OpenLevelFile(const QString& path, bool start = false);
+    // A file handed over by a second start of the program: opened unless a run is under way.
+    void OpenHandedFile(const QString& path);
+    void OpenCommand();
+    void SaveCommand();
+    // Save as, and (clean) save without the demo.
+    void SaveAsCommand(bool clean);
+    void NewLevelSetCommand();
+    void ClearTempCommand();
+    void ShowLevelInfoCommand();
+    void ToggleDirPanel();
+    // Shows or hides the directory panel: shown in free play while ShowDirPanel is on.
+    void UpdateDirPanel();
+    DirPanel* DirectoryPanel() const { return dirPanel_; }
+    LevelInfoPopup* InfoPopup() const { return infoPopup_.get(); }
+    // The file dialogs; tests answer them with a function of their own.
+    FileDialogRunner fileDialog;
+    // Runs each Clear Temp Folder dialog (default: modal until its "Ok").
+    std::function<void(ClearTempDialog&)> clearTempRunner;
 
     // SessionHost
     void UpdateAllControls() override;
@@ -109,10 +139,21 @@ private:
     void CollectSettings();
     void AskPlayerIdentity();
     void ShowLevel();
-    void OpenCommand();
     void AboutCommand();
     void DisableSoundCommand();
     void ShowStatistics();
+    // main_window_files.cpp
+    void BuildFileMenu(QMenu* file);
+    void BuildFileControls();
+    void AddDirPanelItem(QMenu* view);
+    void AddLevelInfoItem(QMenu* view);
+    void UpdateFileControls();
+    SaveOptions MakeSaveOptions(bool ask);
+    bool SaveTo(const QString& path, bool asContainer, bool clean);
+    bool AskYesNo(const QString& title, const QString& text);
+    void ShowLevelInfoPopup(bool quickSaveLine);
+    // The file given on the command line passes the open command's check; else it is reported.
+    bool StartFileAccepted(const QString& path);
     // False after the sprite sheet's fatal error.
     bool CheckSpriteSheet();
     void ErrorBox(const QString& title, const QString& text);
@@ -178,6 +219,11 @@ private:
     QAction* menFaster_ = nullptr;
     QAction* menSlower_ = nullptr;
     QAction* mnuDisableSound_ = nullptr;
+    QAction* mnuShowDirPanel_ = nullptr;
+    QAction* menShowLInfo_ = nullptr;
+    DirPanel* dirPanel_ = nullptr;
+    QDockWidget* dirDock_ = nullptr;
+    std::unique_ptr<LevelInfoPopup> infoPopup_;
 };
 
 }  // namespace tsn

@@ -17,7 +17,7 @@
 
 namespace tsn {
 
-bool MainWindow::Load() {
+bool MainWindow::Load(const QString& startFile) {
     settings_ = LoadSettings(*store_, data_.dataFolder);
     ApplySettings();
     loaded_ = true;  // from here on the settings may be saved
@@ -47,6 +47,7 @@ bool MainWindow::Load() {
     const QString defaultSet = FindDataFile(data_.dataFolder, "levels/levels.dat");
     QString path = settings_.LastPath;
     if (path.isEmpty() || !QFileInfo::exists(path)) path = defaultSet;
+    if (!startFile.isEmpty() && StartFileAccepted(startFile)) path = startFile;
     s_.CurrentLevelFile = path.toStdString();
     bool read = false;
     try {
@@ -63,6 +64,7 @@ bool MainWindow::Load() {
     }
     UpdateMainCaption();
     UpdateAllControls();
+    UpdateDirPanel();
 
     AskPlayerIdentity();
     mnuDisableSound_->setChecked(settings_.GLOBALSOUND);

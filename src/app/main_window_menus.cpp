@@ -1,23 +1,18 @@
 // The main window's menus and the commands that have no unit of their own.
 #include <QActionGroup>
-#include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <new>
 
 #include "app/game_session.h"
 #include "app/main_window.h"
 #include "app/speed_table.h"
 #include "app/view_controller.h"
-#include "files/load_demo_file.h"
 
 namespace tsn {
 
 void MainWindow::BuildMenus() {
     menFile_ = menuBar()->addMenu("&File");
-    menFile_->addAction("&Open", this, [this] { OpenCommand(); });
-    menFile_->addSeparator();
-    menFile_->addAction("E&xit", this, [this] { close(); });
+    BuildFileMenu(menFile_);
 
     menView_ = menuBar()->addMenu("&View");
     BuildViewMenu(menView_);
@@ -31,6 +26,7 @@ void MainWindow::BuildMenus() {
 
     menHelp_ = menuBar()->addMenu("&Help");
     menHelp_->addAction("&About Tessarin", this, [this] { AboutCommand(); });
+    BuildFileControls();
 }
 
 void MainWindow::BuildViewMenu(QMenu* view) {
@@ -53,10 +49,12 @@ void MainWindow::BuildViewMenu(QMenu* view) {
     menPanel_->setCheckable(true);
     menPanel_->setChecked(true);
     connect(menPanel_, &QAction::triggered, this, [this] { TogglePanel(); });
+    AddDirPanelItem(view);
     menAutoScroll_ = view->addAction("&Autoscroll");
     menAutoScroll_->setCheckable(true);
     connect(menAutoScroll_, &QAction::triggered, this,
             [this](bool on) { view_->AutoScroll = on; });
+    AddLevelInfoItem(view);
 }
 
 void MainWindow::BuildSpeedMenu(QMenu* speed) {
@@ -80,48 +78,6 @@ void MainWindow::BuildSpeedMenu(QMenu* speed) {
     speed->addSeparator();
     menFaster_ = speed->addAction("Faster (Pg Up)", this, [this] { session_->Faster(); });
     menSlower_ = speed->addAction("Slower (Pg Down)", this, [this] { session_->Slower(); });
-}
-
-void MainWindow::OpenCommand() {
-    if (s_.DemoPlayback == 1) {
-        QMessageBox::information(this, "Not possible open file",
-                                 "In demo mode! Please stop it first.");
-        return;
-    }
-    if (s_.GameRunning != 0) {
-        QMessageBox::information(this, "Not possible open file",
-                                 "In playing mode! Please stop it first.");
-        return;
-    }
-    const QStringList filters = {
-        "All Levels (*.DAT *.D?\? *.qv *.tsn)", "Tessarin Levels (*.tsn)",
-        "Quorvane Level Sets (*.DAT *.D?\?)", "Velnorix Demos (*.qv)"};
-    const int index = settings_.LastOpenFilter >= 1 && settings_.LastOpenFilter <= 4
-                          ? settings_.LastOpenFilter
-                          : 1;
-    QString selected = filters[index - 1];
-    const QFileInfo current(QString::fromStdString(s_.CurrentLevelFile));
-    const QString folder = current.exists() ? current.absolutePath() : QString();
-    keys_.ReleaseAll();
-    const QString path = QFileDialog::getOpenFileName(this, "Open", folder, filters.join(";;"),
-                                                      &selected);
-    keys_.ReleaseAll();
-    if (path.isEmpty()) return;
-    FileStatus st;
-    try {
-        st = LoadDemoFile(s_, path.toStdString());
-    } catch (const std::bad_alloc&) {
-        ShowError("Error", "There is not enough memory to open " + path + ".");
-        InitNewLevelFile(QString::fromStdString(s_.CurrentLevelFile));  // back to the open file
-        return;
-    }
-    if (!st) {
-        QMessageBox::warning(this, "Error Open QV File",
-                             "There was an error loading the level file you have specified.");
-        return;
-    }
-    settings_.LastOpenFilter = static_cast<int>(filters.indexOf(selected)) + 1;
-    InitNewLevelFile(path);
 }
 
 void MainWindow::AboutCommand() {

@@ -3,8 +3,15 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <memory>
 
 namespace tsn {
+
+namespace {
+// One message per connection: "raise", or "open" and the file's path, closed by a line end.
+constexpr char kRaise[] = "raise\n";
+constexpr char kOpen[] = "open ";
+}  // namespace
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent)
     : QObject(parent), name_(name) {}
@@ -18,25 +25,41 @@ QString SingleInstance::DefaultName() {
     return "tessarin-" + user;
 }
 
-bool SingleInstance::OtherInstanceRaised() {
+bool SingleInstance::HandOver(const QString& file) {
     QLocalSocket socket;
     socket.connectToServer(name_);
     if (!socket.waitForConnected(500)) return false;
-    socket.write("raise\n");
+    socket.write(file.isEmpty() ? QByteArray(kRaise) : kOpen + file.toUtf8() + "\n");
     socket.waitForBytesWritten(500);
     socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(500);
     return true;
 }
 
-void SingleInstance::Listen(std::function<void()> onRaise) {
+void SingleInstance::Listen(std::function<void(const QString&)> onRaise) {
     onRaise_ = std::move(onRaise);
     server_ = new QLocalServer(this);
     QLocalServer::removeServer(name_);  // a stale name of a copy that crashed
     if (!server_->listen(name_)) return;
     connect(server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* c = server_->nextPendingConnection()) {
+            auto received = std::make_shared<QByteArray>();
+            auto take = [this, c, received] {
+                if (received->isEmpty() && c->bytesAvailable() == 0) return;
+                *received += c->readAll();
+                const qsizetype end = received->indexOf('\n');
+                if (end < 0) return;
+                const QByteArray line = received->left(end);
+                received->clear();
+                c->disconnect(this);  // one message per connection
+                if (!onRaise_) return;
+                onRaise_(line.startsWith(kOpen) ? QString::fromUtf8(line.mid(sizeof kOpen - 1))
+                                                : QString());
+            };
+            connect(c, &QLocalSocket::readyRead, this, take);
+            connect(c, &QLocalSocket::disconnected, this, take);
             connect(c, &QLocalSocket::disconnected, c, &QObject::deleteLater);
-            if (onRaise_) onRaise_();
+            take();
         }
     });
 }

@@ -8,6 +8,7 @@
 #include "app/app_paths.h"
 #include "app/sheet_digest.h"
 #include "files/level_digest.h"
+#include "files/paths.h"
 #include "files/temp_files.h"
 
 namespace tsn {
@@ -39,8 +40,11 @@ QString FileDigest(const QString& path) {
 
 std::optional<StartupFailure> CheckDataFolder(const QString& dataFolder, StartupData& out) {
     out.dataFolder = dataFolder;
-    const QString temp = TemporaryFolder();
-    if (temp.isEmpty()) return StartupFailure{"Fatal Error", "Can't get a valid temp path."};
+    QString failed;
+    const QString temp = TemporaryFolder(QDir::tempPath(), &failed);
+    if (temp.isEmpty())
+        return StartupFailure{"Fatal Error", "Can't get a valid temp path.", "Tessarin - Error",
+                              "cannot create directory for temporary files: " + failed};
     const QString own = MyTempFileName(QCoreApplication::applicationPid());
     CleanStaleTempFiles(temp, own);
     out.tempLevelFile = QDir(temp).filePath(own);
@@ -57,11 +61,11 @@ std::optional<StartupFailure> CheckDataFolder(const QString& dataFolder, Startup
     return std::nullopt;
 }
 
-QString TemporaryFolder() {
-    const QString system = QDir::tempPath();
-    if (!system.isEmpty() && QFileInfo(system).isDir()) return system;
-    const QString own = QDir(UserFolder()).filePath("Temp");
+QString TemporaryFolder(const QString& systemTemp, QString* failed) {
+    if (!systemTemp.isEmpty() && QFileInfo(systemTemp).isDir()) return systemTemp;
+    const QString own = QDir(QString::fromStdString(UserDataFolder())).filePath(kTempFolder);
     if (QDir().mkpath(own)) return own;
+    if (failed != nullptr) *failed = own;
     return {};
 }
 

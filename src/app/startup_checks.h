@@ -8,6 +8,9 @@ namespace tsn {
 struct StartupFailure {
     QString title;  // "Fatal Error", or the title of the check's own message
     QString text;
+    // A message shown before this one (empty when none).
+    QString noticeTitle = {};
+    QString noticeText = {};
 };
 
 struct StartupData {
@@ -31,9 +34,10 @@ QString FileDigest(const QString& path);
 // Runs every check; the first failure is returned (the program then ends).
 std::optional<StartupFailure> CheckDataFolder(const QString& dataFolder, StartupData& out);
 
-// The temporary folder: the system's when it exists, else "Temp" below the user's folder.
-// Empty when neither can be had.
-QString TemporaryFolder();
+// The temporary folder: the system's (`systemTemp`) when it exists, else "Temp" below the
+// user's folder, created when missing. Empty when neither can be had; `failed` then names the
+// folder that could not be created.
+QString TemporaryFolder(const QString& systemTemp, QString* failed = nullptr);
 // This copy's temporary level file, named after the process id.
 QString MyTempFileName(qint64 pid);
 // Deletes this copy's own file, then every "tmp0x*.tsn" whose process is not a running copy

@@ -1,0 +1,16 @@
+#include "files/level_info_text.h"
+
+namespace tsn {
+
+std::string LevelInfoText(const LevelInfoTextParts& p) {
+    std::string text = p.info.title() + "\r\n(" + std::to_string(p.width) + " x " +
+                       std::to_string(p.height) + ")";
+    if (p.hasSignature) text += "\r\n\r\n" + p.signature;
+    if (p.quickSaveLine && p.info.saveMark() == LevelInfo::kSaveMarkQuickSaved) {
+        const int loads = p.info.bytes[LevelInfo::kLoadCountOffset] ^ 166;
+        text += "\r\n\r\nQuick Save was used: " + std::to_string(loads) + " time(s). ";
+    }
+    return text;
+}
+
+}  // namespace tsn
