@@ -23,6 +23,7 @@ bool MainWindow::InitNewLevelFile(const QString& path) {
     const std::string previous = s_.CurrentLevelFile;
     s_.CurrentLevelFile = path.toStdString();
     s_.LastRunFile.clear();
+    s_.DemoBufferLive = false;  // a run recorded on another file's level is not saved with this
     bool read = false;
     try {
         read = FillLevelList(path, 0);
@@ -76,7 +77,10 @@ bool MainWindow::FillLevelList(const QString& path, int select) {
 
 void MainWindow::SelectLevel(int index) {
     if (index < 0 || index >= cmbLevel_->count()) return;
+    const uint8_t before = s_.LoadedLevelNumber;
     ChooseListedLevel(s_, index, cmbLevel_->count());
+    // A run recorded on another level is not saved with this one.
+    if (s_.CurrentLevelNumber != before) s_.DemoBufferLive = false;
     ShowLevel();
 }
 

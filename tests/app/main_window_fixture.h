@@ -3,6 +3,7 @@
 // tests, a level set of two open levels, no sound, no get-ready pause, fastest speed.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <deque>
 #include <memory>
 #include <optional>
 
@@ -37,12 +39,16 @@ inline QByteArray TestSet() {
     return set;
 }
 
-// Closes every message box as soon as it shows, remembering the last one's title and text
-// (the boxes are modal; the tests check what they said).
+// Closes every message box as soon as it shows, remembering what each said (the boxes are
+// modal; the tests check what they said). Boxes are answered from `answers` in turn, then
+// with Yes.
 struct BoxAnswerer {
     QString title;
     QString text;
     int shown = 0;
+    QStringList titles;
+    QStringList texts;
+    std::deque<QMessageBox::StandardButton> answers;
     QTimer poll;
     BoxAnswerer() {
         poll.setInterval(5);
@@ -53,7 +59,17 @@ struct BoxAnswerer {
                 ++shown;
                 title = box->windowTitle();
                 text = box->text();
-                box->done(QMessageBox::Yes);
+                titles << title;
+                texts << text;
+                QMessageBox::StandardButton answer = QMessageBox::Yes;
+                if (!answers.empty()) {
+                    answer = answers.front();
+                    answers.pop_front();
+                }
+                if (QAbstractButton* b = box->button(answer))
+                    b->click();  // the static boxes return the clicked button
+                else
+                    box->done(answer);
             }
         });
         poll.start();
