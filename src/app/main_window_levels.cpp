@@ -126,13 +126,7 @@ void MainWindow::WriteLastRunFile() {
         FileErrorBox(path.error().Text());
         return;
     }
-    SaveOptions options;
-    options.signature.mySignature = settings_.MySignature.toStdString();
-    options.signature.dateTime = QDateTime::currentDateTime().toString().toStdString();
-    options.signature.version = TESSARIN_VERSION;
-    options.saveWithoutDemo = [] { return false; };
-    options.saveWithMySignature = [] { return false; };
-    const FileStatus st = WriteLastRun(s_, *path, options);
+    const FileStatus st = WriteLastRun(s_, *path, MakeSaveOptions(false));
     if (!st) FileErrorBox(st.error().Text());
 }
 

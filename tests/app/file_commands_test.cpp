@@ -139,6 +139,36 @@ TEST(FileCommands, TheSignatureOfASavedRunIsThePlayersOrTheDefaultText) {
     }
 }
 
+// Save never overwrites a level set: it asks for a name. A container is saved in place.
+TEST(FileCommands, SaveKeepsLevelSetsAndReplacesContainers) {
+    test::WindowFixture f;
+    MainWindow& w = *f.window;
+    test::BoxAnswerer boxes;
+    Dialogs dialogs(w);
+    const QString set = ShortLevelSet(f.dir.path());
+    ASSERT_TRUE(w.InitNewLevelFile(set));
+    const QByteArray setBytes = ReadAll(set);
+    SolveShortLevel(w);
+    w.SaveCommand();  // a level set: save as, cancelled
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(ReadAll(set), setBytes);
+
+    const QString container = f.dir.filePath("kept.tsn");
+    dialogs.answers.push_back({container, 1});
+    boxes.answers = {QMessageBox::No, QMessageBox::No};
+    w.SaveCommand();
+    ASSERT_EQ(dialogs.requests.size(), 2u);
+    const qint64 withDemo = ReadAll(container).size();
+    ASSERT_GT(withDemo, 20 + 1536);
+
+    boxes.answers = {QMessageBox::Yes};  // now without the demo, in place
+    w.SaveCommand();
+    EXPECT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(ReadAll(container).size(), 20 + 1536);
+    EXPECT_EQ(QString::fromStdString(w.State().CurrentLevelFile), container);
+    EXPECT_TRUE(w.Caption().endsWith(" - kept.tsn"));
+}
+
 TEST(FileCommands, SaveAsCleanLevelWritesTheRecordOnlyAndMakesItCurrent) {
     test::WindowFixture f;
     MainWindow& w = *f.window;
