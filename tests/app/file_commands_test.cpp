@@ -65,6 +65,16 @@ struct Dialogs {
     }
 };
 
+// The test window with its boxes and file dialogs answered.
+struct FileWindow {
+    test::WindowFixture f;
+    MainWindow& w = *f.window;
+    test::BoxAnswerer boxes;
+    Dialogs dialogs{w};
+};
+
+class FileCommands : public ::testing::Test, public FileWindow {};
+
 // Plays the short level to its end, Murphy walking right into the exit.
 void SolveShortLevel(MainWindow& w) {
     GameSession& g = w.Session();
@@ -83,12 +93,8 @@ std::string Verify(const QString& path) {
     return cli.readAllStandardOutput().toStdString();
 }
 
-TEST(FileCommands, ARunSavedAsQvAndAsTsnReopensAndStillSolvesItsLevel) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
+TEST_F(FileCommands, ARunSavedAsQvAndAsTsnReopensAndStillSolvesItsLevel) {
     GameState& s = w.State();
-    test::BoxAnswerer boxes;
-    Dialogs dialogs(w);
     ASSERT_TRUE(w.InitNewLevelFile(ShortLevelSet(f.dir.path())));
     SolveShortLevel(w);
 
@@ -115,20 +121,17 @@ TEST(FileCommands, ARunSavedAsQvAndAsTsnReopensAndStillSolvesItsLevel) {
     EXPECT_EQ(w.Config().LastSaveDir, QFileInfo(f.dir.path()).absoluteFilePath());
 }
 
-TEST(FileCommands, TheSignatureOfASavedRunIsThePlayersOrTheDefaultText) {
+TEST_F(FileCommands, TheSignatureOfASavedRunIsThePlayersOrTheDefaultText) {
     for (const QString& mine : {QString(), QString("Saved by the tester")}) {
         SCOPED_TRACE(mine.toStdString());
-        test::WindowFixture f;
-        MainWindow& w = *f.window;
-        test::BoxAnswerer boxes;
-        Dialogs dialogs(w);
-        w.Config().MySignature = mine;
-        ASSERT_TRUE(w.InitNewLevelFile(ShortLevelSet(f.dir.path())));
-        SolveShortLevel(w);
-        dialogs.answers.push_back({f.dir.filePath("signed.tsn"), 1});
-        boxes.answers = {QMessageBox::No, QMessageBox::No};
-        w.SaveAsCommand(false);
-        const GameState& s = w.State();
+        FileWindow t;  // a fresh window for each signature
+        t.w.Config().MySignature = mine;
+        ASSERT_TRUE(t.w.InitNewLevelFile(ShortLevelSet(t.f.dir.path())));
+        SolveShortLevel(t.w);
+        t.dialogs.answers.push_back({t.f.dir.filePath("signed.tsn"), 1});
+        t.boxes.answers = {QMessageBox::No, QMessageBox::No};
+        t.w.SaveAsCommand(false);
+        const GameState& s = t.w.State();
         ASSERT_TRUE(s.DemoHasSignature);
         const std::string expected =
             mine.isEmpty() ? std::string("This demo was recorded with Tessarin v.") + TESSARIN_VERSION +
@@ -140,11 +143,7 @@ TEST(FileCommands, TheSignatureOfASavedRunIsThePlayersOrTheDefaultText) {
 }
 
 // Save never overwrites a level set: it asks for a name. A container is saved in place.
-TEST(FileCommands, SaveKeepsLevelSetsAndReplacesContainers) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
-    test::BoxAnswerer boxes;
-    Dialogs dialogs(w);
+TEST_F(FileCommands, SaveKeepsLevelSetsAndReplacesContainers) {
     const QString set = ShortLevelSet(f.dir.path());
     ASSERT_TRUE(w.InitNewLevelFile(set));
     const QByteArray setBytes = ReadAll(set);
@@ -169,11 +168,7 @@ TEST(FileCommands, SaveKeepsLevelSetsAndReplacesContainers) {
     EXPECT_TRUE(w.Caption().endsWith(" - kept.tsn"));
 }
 
-TEST(FileCommands, SaveAsCleanLevelWritesTheRecordOnlyAndMakesItCurrent) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
-    test::BoxAnswerer boxes;
-    Dialogs dialogs(w);
+TEST_F(FileCommands, SaveAsCleanLevelWritesTheRecordOnlyAndMakesItCurrent) {
     ASSERT_TRUE(w.InitNewLevelFile(ShortLevelSet(f.dir.path())));
     SolveShortLevel(w);
     const QString path = f.dir.filePath("clean");  // typed without extension: the filter's
@@ -190,11 +185,7 @@ TEST(FileCommands, SaveAsCleanLevelWritesTheRecordOnlyAndMakesItCurrent) {
     EXPECT_EQ(boxes.text, "Level not saved!");
 }
 
-TEST(FileCommands, ALevelOfANonStandardSizeIsOfferedOnlyTheContainer) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
-    test::BoxAnswerer boxes;
-    Dialogs dialogs(w);
+TEST_F(FileCommands, ALevelOfANonStandardSizeIsOfferedOnlyTheContainer) {
     const QString wide = f.dir.filePath("wide.tsn");
     ASSERT_TRUE(CreateLevel(w.State(), wide.toStdString(), 61, 24, false));
     ASSERT_TRUE(w.InitNewLevelFile(wide));
@@ -215,11 +206,7 @@ TEST(FileCommands, ALevelOfANonStandardSizeIsOfferedOnlyTheContainer) {
 
 // A loaded demo: "save without it?" Yes drops it; No keeps it and asks about the signature:
 // Yes takes the player's, No keeps the one it came with.
-TEST(FileCommands, TheTwoQuestionsAboutALoadedDemo) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
-    test::BoxAnswerer boxes;
-    Dialogs dialogs(w);
+TEST_F(FileCommands, TheTwoQuestionsAboutALoadedDemo) {
     ASSERT_TRUE(w.InitNewLevelFile(ShortLevelSet(f.dir.path())));
     SolveShortLevel(w);
     const QString demo = f.dir.filePath("demo.qv");
@@ -263,11 +250,7 @@ TEST(FileCommands, TheTwoQuestionsAboutALoadedDemo) {
     }
 }
 
-TEST(FileCommands, NewLevelSetAsksAgainForABadNameThenMakesAndOpensTheSet) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
-    test::BoxAnswerer boxes;
-    Dialogs dialogs(w);
+TEST_F(FileCommands, NewLevelSetAsksAgainForABadNameThenMakesAndOpensTheSet) {
     dialogs.answers = {{f.dir.filePath("new.dxx"), 1},
                        {f.dir.filePath("new.txt"), 1},
                        {f.dir.filePath("New.DAT.bak"), 1}};
@@ -284,10 +267,7 @@ TEST(FileCommands, NewLevelSetAsksAgainForABadNameThenMakesAndOpensTheSet) {
     EXPECT_TRUE(w.LevelList()->itemText(110).startsWith("111   -------Level 111-------"));
 }
 
-TEST(FileCommands, ClearTempFolderDeletesCancelsAndReportsAnEmptyFolder) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
-    test::BoxAnswerer boxes;
+TEST_F(FileCommands, ClearTempFolderDeletesCancelsAndReportsAnEmptyFolder) {
     const QString temp = f.dir.filePath("home/Temp");
     QDir().mkpath(temp);
     for (const char* name : {"a.tsn", "b.tsn", "c.tsn"}) WriteAll(QDir(temp).filePath(name), "x");
@@ -327,10 +307,7 @@ TEST(FileCommands, ClearTempFolderDeletesCancelsAndReportsAnEmptyFolder) {
 }
 
 // The last run's file deleted with the Temp folder: the level comes from its own file again.
-TEST(FileCommands, ClearingTheTempFolderForgetsTheLastRunsFile) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
-    test::BoxAnswerer boxes;
+TEST_F(FileCommands, ClearingTheTempFolderForgetsTheLastRunsFile) {
     ASSERT_TRUE(w.InitNewLevelFile(ShortLevelSet(f.dir.path())));
     SolveShortLevel(w);
     ASSERT_FALSE(w.State().LastRunFile.empty());
@@ -342,11 +319,7 @@ TEST(FileCommands, ClearingTheTempFolderForgetsTheLastRunsFile) {
     EXPECT_TRUE(w.ReadCurrentLevel());
 }
 
-TEST(FileCommands, AFailedSaveSaysSoAndLeavesThePreviousFileWhole) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
-    test::BoxAnswerer boxes;
-    Dialogs dialogs(w);
+TEST_F(FileCommands, AFailedSaveSaysSoAndLeavesThePreviousFileWhole) {
     const QString folder = f.dir.filePath("locked");
     QDir().mkpath(folder);
     const QString old = QDir(folder).filePath("old.tsn");
@@ -373,10 +346,7 @@ TEST(FileCommands, AFailedSaveSaysSoAndLeavesThePreviousFileWhole) {
     }
 }
 
-TEST(FileCommands, TheLevelInformationWindow) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
-    test::BoxAnswerer boxes;
+TEST_F(FileCommands, TheLevelInformationWindow) {
     // A single-level file with a demo and a signature, saved after two quick-save loads.
     QByteArray qv = test::TestSet().left(1536);
     qv[1440 + 5] = static_cast<char>(144);
@@ -412,11 +382,7 @@ TEST(FileCommands, TheLevelInformationWindow) {
     EXPECT_FALSE(w.InfoPopup()->isVisible());
 }
 
-TEST(FileCommands, TheOpenCommandIsRefusedDuringARun) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
-    test::BoxAnswerer boxes;
-    Dialogs dialogs(w);
+TEST_F(FileCommands, TheOpenCommandIsRefusedDuringARun) {
     ASSERT_TRUE(w.InitNewLevelFile(ShortLevelSet(f.dir.path())));
     SolveShortLevel(w);  // the level now carries the run's demo
     const struct { bool demo; const char* text; } cases[] = {
@@ -458,10 +424,7 @@ TEST(FileCommands, TheOpenCommandIsRefusedDuringARun) {
     EXPECT_EQ(w.Config().LastOpenFilter, 7);  // remembered only when a file was opened
 }
 
-TEST(FileCommands, TheDirectoryPanelListsLevelFilesAndOpensOrStartsThem) {
-    test::WindowFixture f;
-    MainWindow& w = *f.window;
-    test::BoxAnswerer boxes;
+TEST_F(FileCommands, TheDirectoryPanelListsLevelFilesAndOpensOrStartsThem) {
     const QString folder = f.dir.filePath("panel");
     QDir().mkpath(folder);
     ShortLevelSet(folder);
