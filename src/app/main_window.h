@@ -154,6 +154,8 @@ private:
     void ShowLevelInfoPopup(bool quickSaveLine);
     // The file given on the command line passes the open command's check; else it is reported.
     bool StartFileAccepted(const QString& path);
+    // The open command's refusal box during a run; false when a file may be opened.
+    bool RefuseOpenDuringRun();
     // False after the sprite sheet's fatal error.
     bool CheckSpriteSheet();
     void ErrorBox(const QString& title, const QString& text);

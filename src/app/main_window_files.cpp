@@ -1,5 +1,6 @@
 // The main window's file commands: open, save, save as, save as clean level, new level set,
 // clear temp folder, the level information window and the directory panel.
+#include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDockWidget>
@@ -8,6 +9,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTimer>
 #include <new>
 
 #include "app/app_paths.h"
@@ -164,21 +166,25 @@ bool MainWindow::OpenLevelFile(const QString& path, bool start) {
     return true;
 }
 
+bool MainWindow::RefuseOpenDuringRun() {
+    const char* refusal = OpenRefusal(session_->CurrentPhase(), s_.DemoPlayback == 1);
+    if (refusal == nullptr) return false;
+    keys_.ReleaseAll();
+    QMessageBox::information(this, kOpenRefusedTitle, refusal);
+    return true;
+}
+
 void MainWindow::OpenHandedFile(const QString& path) {
-    if (const char* refusal = OpenRefusal(session_->CurrentPhase(), s_.DemoPlayback == 1)) {
-        keys_.ReleaseAll();
-        QMessageBox::information(this, kOpenRefusedTitle, refusal);
+    // A dialog of this window is waiting for an answer: the file is opened after it.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(250, this, [this, path] { OpenHandedFile(path); });
         return;
     }
-    OpenLevelFile(path);
+    if (!RefuseOpenDuringRun()) OpenLevelFile(path);
 }
 
 void MainWindow::OpenCommand() {
-    if (const char* refusal = OpenRefusal(session_->CurrentPhase(), s_.DemoPlayback == 1)) {
-        keys_.ReleaseAll();
-        QMessageBox::information(this, kOpenRefusedTitle, refusal);
-        return;
-    }
+    if (RefuseOpenDuringRun()) return;
     FileDialogRequest r;
     r.title = "Open";
     r.filters = ParseDialogFilter(kOpenFilter);

@@ -401,6 +401,9 @@ TEST_F(FileCommands, TheOpenCommandIsRefusedDuringARun) {
         EXPECT_EQ(boxes.text, c.text);
         EXPECT_TRUE(dialogs.requests.empty());
         EXPECT_FALSE(w.OpenLevelFile(f.dir.filePath("short.dat")));  // nor from the panel
+        boxes.text.clear();
+        w.OpenHandedFile(f.dir.filePath("other.dat"));  // nor from a second start
+        EXPECT_EQ(boxes.text, c.text);
         w.Session().Stop();
         // The last frame stays for its time (the demo runs at the normal pace).
         for (int i = 0; i < 500 && w.Session().CurrentPhase() != Phase::Idle; ++i) {
@@ -422,6 +425,11 @@ TEST_F(FileCommands, TheOpenCommandIsRefusedDuringARun) {
     EXPECT_EQ(boxes.title, "Error Open QV File");
     EXPECT_EQ(boxes.text, "There was an error loading the level file you have specified.");
     EXPECT_EQ(w.Config().LastOpenFilter, 7);  // remembered only when a file was opened
+
+    const QString other = f.dir.filePath("other.dat");
+    QFile::copy(f.dir.filePath("short.dat"), other);
+    w.OpenHandedFile(other);
+    EXPECT_EQ(QString::fromStdString(w.State().CurrentLevelFile), other);
 }
 
 TEST_F(FileCommands, TheDirectoryPanelListsLevelFilesAndOpensOrStartsThem) {
