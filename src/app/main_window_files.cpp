@@ -117,7 +117,7 @@ void MainWindow::UpdateDirPanel() {
         dirPanel_->SetFolder(current.absolutePath());
     }
     dirDock_->setVisible(shown);
-    if (mnuShowDirPanel_ != nullptr) UpdateFileControls();
+    UpdateFileControls();
     // The view pane takes its new size and the level is drawn again.
     centralWidget()->layout()->activate();
     view_->Layout();
