@@ -2,7 +2,7 @@
 // The text of the level information window: what a chosen or opened level is.
 #include <string>
 
-#include "files/level_info.h"
+#include "engine/level_info.h"
 
 namespace tsn {
 
