@@ -22,7 +22,7 @@ void LevelState::SetGeometry(int width, int height) {
     LevelRecordUpper = static_cast<int16_t>(width * height + kLevelInfoSize - 1);
     const auto cells = static_cast<size_t>(width * height);
     const auto record = cells + kLevelInfoSize;
-    PlayField16.clear();
+    PlayField16.Reset(width);
     FieldBytes.assign(cells, 0);
     if (LevelBufferUpper < LevelRecordUpper) LevelBufferUpper = LevelRecordUpper;
     LevelBytes.assign(static_cast<size_t>(LevelBufferUpper) + 1, 0);

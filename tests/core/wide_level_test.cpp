@@ -1,0 +1,111 @@
+// Levels of every shape a container may hold run without touching memory outside the play
+// field: yellow disks at the ends of the field blow up (with chained explosions beside them)
+// and Murphy walks out over the edges. The sanitizer build checks every field index, so an
+// index past the field's margins stops the test there.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/cell.h"
+#include "engine/element_codes.h"
+#include "engine/field_hash.h"
+#include "engine/game_state.h"
+#include "engine/run.h"
+#include "files/level_info.h"
+#include "files/tsn_file.h"
+#include "files/tsn_header.h"
+
+namespace tsn {
+namespace {
+
+struct Shape {
+    int w, h;
+};
+
+// Murphy at the top-left beside a terminal, out of reach of the blasts; yellow disks at the
+// ends of the first and last rows and in the middle, with an Electron, an orange disk, a Zonk,
+// a Snik Snak and a bug beside them.
+std::vector<uint8_t> HostileLevel(int w, int h, std::vector<int>& disks) {
+    const int n = w * h;
+    std::vector<uint8_t> field(static_cast<size_t>(n), kSpace);
+    auto put = [&](int cell, int code) {
+        if (cell > 9 && cell < n && field[static_cast<size_t>(cell)] == kSpace)
+            field[static_cast<size_t>(cell)] = static_cast<uint8_t>(code);
+    };
+    field[8] = kMurphy;
+    field[9] = kTerminal;
+    disks.clear();
+    for (int cell : {w - 1, n - w, n - 1, n / 2 + w / 2}) {
+        if (cell > 9 && field[static_cast<size_t>(cell)] == kSpace) disks.push_back(cell);
+        put(cell, kYellowDisk);
+    }
+    put(n - 2, kElectron);
+    put(n - w + 1, kOrangeDisk);
+    put(w - 2, kZonk);
+    put(n / 2 + w / 2 - 1, kSnikSnak);
+    put(n / 2 + w / 2 + 1, kBug);
+    return TsnBytes(w, h, field, LevelInfo{}, {});
+}
+
+class WideLevel : public ::testing::TestWithParam<Shape> {};
+
+TEST_P(WideLevel, RunsWithExplosionsAndMovesAtTheEdges) {
+    const auto [w, h] = GetParam();
+    std::vector<int> disks;
+    GameState s;
+    s.clock = [] { return 0; };
+    ASSERT_TRUE(ReadTSN(s, HostileLevel(w, h, disks)).ok());
+    ASSERT_EQ(s.FieldWidth, w);
+    ASSERT_EQ(s.FieldHeight, h);
+    s.RandomSeed = 0x5EED;
+    ASSERT_TRUE(BeginRun(s));
+    ASSERT_FALSE(disks.empty());
+
+    // Use the terminal, then walk left, up, down and right out over the edges of the field.
+    const std::vector<std::pair<int, int>> script = {{8, 4}, {0, 4}, {2, 100}, {1, 60},
+                                                     {3, 120}, {4, 60}, {9, 20}};
+    std::vector<std::pair<int64_t, int>> frames;
+    for (const auto& [action, count] : script) frames.emplace_back(count, action);
+    bool sawAllDisksExplode = false;
+    bool murphyLeftTheLevel = false;
+    const auto r = RunHeadless(
+        s,
+        [&](int64_t frame) {
+            int64_t end = 0;
+            for (const auto& [count, action] : frames) {
+                end += count;
+                if (frame < end) return action;
+            }
+            return 0;
+        },
+        400,
+        [&](const GameState& g) {
+            bool all = true;
+            for (int cell : disks) all = all && LowByte(g.PlayField16[cell]) == kExplosion;
+            sawAllDisksExplode = sawAllDisksExplode || all;
+            murphyLeftTheLevel = murphyLeftTheLevel || g.MurphyPos < 0 || g.MurphyPos > g.FieldUpper;
+        });
+    EXPECT_TRUE(sawAllDisksExplode) << w << " x " << h;
+    EXPECT_GE(r.frames, 8);
+    // Narrow levels leave Murphy no room outside the blasts.
+    if (w >= 8) {
+        EXPECT_TRUE(murphyLeftTheLevel) << w << " x " << h;
+    }
+    EXPECT_EQ(s.TerminalsUsed, 1);
+    // The hash reads the whole level as it stands.
+    EXPECT_NE(FieldHash(s), 0u);
+}
+
+// The widest and tallest shapes a container holds (W x H + 96 <= 32767), shapes whose rows
+// are longer than any fixed margin, and the editor's extremes.
+INSTANTIATE_TEST_SUITE_P(Shapes, WideLevel,
+                         ::testing::Values(Shape{32671, 1}, Shape{16335, 2}, Shape{8000, 4},
+                                           Shape{2000, 16}, Shape{1300, 25}, Shape{600, 54},
+                                           Shape{3, 10857}, Shape{2, 16335}, Shape{125, 125},
+                                           Shape{3, 5}),
+                         [](const auto& shape) {
+                             return std::to_string(shape.param.w) + "x" + std::to_string(shape.param.h);
+                         });
+
+}  // namespace
+}  // namespace tsn
