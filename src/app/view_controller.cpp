@@ -32,8 +32,8 @@ bool ViewController::Rebuild() {
     sprites_ = nullptr;
     spriteObj_.reset();
     scrollObj_ = std::make_unique<ScrollBuffer>(ctx);
-    const bool created =
-        scrollObj_->CreateAtSize((s_.FieldWidth + 2) * 32, (s_.FieldHeight + 2) * 32);
+    const QSize size = ScrollBufferSize(s_.FieldWidth, s_.FieldHeight);
+    const bool created = scrollObj_->CreateAtSize(size.width(), size.height());
     spriteObj_ = std::make_unique<SpriteBuffer>(ctx);
     const bool sheet = spriteObj_->CreateFromImage(sheet_, 16, 16);
     if (!created || !sheet) {

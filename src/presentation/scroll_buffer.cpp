@@ -14,6 +14,11 @@ uint32_t BgrToRgb(uint32_t bgr) {
     return 0xFF000000u | (r << 16) | (g << 8) | b;
 }
 
+QSize ScrollBufferSize(int fieldWidth, int fieldHeight) {
+    return QSize(std::clamp(fieldWidth + 2, 1, kMaxSurfaceCells) * 32,
+                 std::clamp(fieldHeight + 2, 1, kMaxSurfaceCells) * 32);
+}
+
 bool ScrollBuffer::CreateAtSize(int width, int height) {
     surface_ = QImage();
     if (width <= 0 || height <= 0) return false;

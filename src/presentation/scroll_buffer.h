@@ -68,6 +68,14 @@ private:
     bool busy_ = false;
 };
 
+// The surface for a level: 32 pixels per cell and a one-cell margin around the level. Pixel
+// positions on it are 16-bit numbers (Murphy's screen position, the scroll position, the
+// sprite positions of the field), so nothing beyond 1024 cells from the corner can be drawn:
+// wider or taller levels get a surface of that reach only, which keeps a level one row of
+// 32000 cells from asking for a surface of 400 MB.
+inline constexpr int kMaxSurfaceCells = 1024 + 2;
+QSize ScrollBufferSize(int fieldWidth, int fieldHeight);
+
 // Number of steps of a glide: the duration's share of steps per second, at most one step per
 // pixel of the longer axis, at least one.
 int SoftScrollSteps(int dx, int dy, int32_t timeMs, int16_t stepsPerSecond);

@@ -54,6 +54,24 @@ TEST(SpriteBuffer, ClipsAtTheEdgesAndDrawsNothingWhileDisplayIsOff) {
     EXPECT_EQ(test::SpriteAt(b.scroll.Surface(), 40, 40), -1);
 }
 
+TEST(ScrollBuffer, WideAndTallLevelsGetTheSurfaceSixteenBitPositionsReach) {
+    const struct {
+        int w, h;
+        QSize size;
+    } cases[] = {{60, 24, {62 * 32, 26 * 32}},         {125, 125, {127 * 32, 127 * 32}},
+                 {1024, 31, {1026 * 32, 33 * 32}},     {1025, 31, {1026 * 32, 33 * 32}},
+                 {32671, 1, {1026 * 32, 3 * 32}},      {3, 10857, {5 * 32, 1026 * 32}}};
+    for (const auto& c : cases) EXPECT_EQ(ScrollBufferSize(c.w, c.h), c.size) << c.w << " x " << c.h;
+
+    // The last column a 16-bit pixel position reaches is drawn whole; a wrapped one is clipped.
+    const QSize wide = ScrollBufferSize(32671, 1);
+    Buffers b(wide.width(), wide.height());
+    b.sprites.BltEx(32736, 0, 17);
+    b.sprites.BltEx(-32768, 0, 17);
+    EXPECT_EQ(test::SpriteAt(b.scroll.Surface(), 32768, 32), 17);
+    EXPECT_EQ(test::SpriteAt(b.scroll.Surface(), 32799, 63), 17);
+}
+
 TEST(ScrollBuffer, VisiblePartShrinksWithTheZoom) {
     Buffers b;
     b.ctx.Stretch = 2.0f;
