@@ -11,9 +11,8 @@
 #include "engine/field_hash.h"
 #include "engine/game_state.h"
 #include "engine/run.h"
-#include "files/level_info.h"
 #include "files/tsn_file.h"
-#include "files/tsn_header.h"
+#include "hostile_level.h"
 
 namespace tsn {
 namespace {
@@ -22,31 +21,6 @@ struct Shape {
     int w, h;
 };
 
-// Murphy at the top-left beside a terminal, out of reach of the blasts; yellow disks at the
-// ends of the first and last rows and in the middle, with an Electron, an orange disk, a Zonk,
-// a Snik Snak and a bug beside them.
-std::vector<uint8_t> HostileLevel(int w, int h, std::vector<int>& disks) {
-    const int n = w * h;
-    std::vector<uint8_t> field(static_cast<size_t>(n), kSpace);
-    auto put = [&](int cell, int code) {
-        if (cell > 9 && cell < n && field[static_cast<size_t>(cell)] == kSpace)
-            field[static_cast<size_t>(cell)] = static_cast<uint8_t>(code);
-    };
-    field[8] = kMurphy;
-    field[9] = kTerminal;
-    disks.clear();
-    for (int cell : {w - 1, n - w, n - 1, n / 2 + w / 2}) {
-        if (cell > 9 && field[static_cast<size_t>(cell)] == kSpace) disks.push_back(cell);
-        put(cell, kYellowDisk);
-    }
-    put(n - 2, kElectron);
-    put(n - w + 1, kOrangeDisk);
-    put(w - 2, kZonk);
-    put(n / 2 + w / 2 - 1, kSnikSnak);
-    put(n / 2 + w / 2 + 1, kBug);
-    return TsnBytes(w, h, field, LevelInfo{}, {});
-}
-
 class WideLevel : public ::testing::TestWithParam<Shape> {};
 
 TEST_P(WideLevel, RunsWithExplosionsAndMovesAtTheEdges) {
@@ -54,7 +28,7 @@ TEST_P(WideLevel, RunsWithExplosionsAndMovesAtTheEdges) {
     std::vector<int> disks;
     GameState s;
     s.clock = [] { return 0; };
-    ASSERT_TRUE(ReadTSN(s, HostileLevel(w, h, disks)).ok());
+    ASSERT_TRUE(ReadTSN(s, test::HostileLevel(w, h, disks)).ok());
     ASSERT_EQ(s.FieldWidth, w);
     ASSERT_EQ(s.FieldHeight, h);
     s.RandomSeed = 0x5EED;
