@@ -40,8 +40,14 @@ TEST(WideLevelWindow, OpensAndPlaysItsDemo) {
         ASSERT_EQ(s.FieldWidth, shape.w);
         ASSERT_NE(f.window->View().Scroll(), nullptr);
         EXPECT_EQ(f.window->View().Scroll()->Surface().size(), ScrollBufferSize(shape.w, shape.h));
-        f.window->Session().MenuDemoSpeed(2);  // fastest, still drawing
-        f.window->Session().PlayDemoCommand();
+        // Every reading of the run's clock is a tenth of a second later: one frame a tick.
+        GameSession& g = f.window->Session();
+        int64_t now = 1'000'000'000;
+        g.Clock().source = [&now] { return now += 100'000'000; };
+        g.MenuDemoSpeed(2);  // fastest, still drawing
+        g.PlayDemoCommand();
+        for (int i = 0; i < 2000 && g.CurrentPhase() != GameSession::Phase::Idle; ++i) g.Tick();
+        EXPECT_EQ(g.CurrentPhase(), GameSession::Phase::Idle);
         EXPECT_GE(s.LastRunFrames / kFixedOne, 40) << shape.w << " x " << shape.h;
         EXPECT_EQ(s.TerminalsUsed, 1);
         EXPECT_EQ(s.GameRunning, 0);
