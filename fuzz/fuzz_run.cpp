@@ -17,14 +17,15 @@
 #include <vector>
 
 #include "engine/game_state.h"
+#include "engine/level_info.h"
 #include "engine/run.h"
-#include "files/level_info.h"
 #include "files/level_record.h"
 #include "files/level_set_file.h"
 #include "files/qv_file.h"
 #include "files/tsn_file.h"
 #include "files/tsn_header.h"
 #include "fuzz_check.h"
+#include "run/run_setup.h"
 
 namespace {
 
@@ -71,17 +72,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     tsn::GameState s;
     s.clock = [] { return 4711; };
-    s.NoDisplay = 1;
-    s.CurrentLevelNumber = static_cast<uint8_t>((data[0] >> 3) + 1);
-    s.LoadedLevelNumber = s.CurrentLevelNumber;
-    s.DemoPlayback = demo ? 1 : 0;
-    s.FreshRun = 0;
-    if (!Read(s, mode, part).ok()) return 0;
+    tsn::RunSetup setup;
+    setup.read = [&](tsn::GameState& st) { return Read(st, mode, part); };
+    setup.level = (data[0] >> 3) + 1;
+    setup.demo = demo;
+    if (!demo) setup.seed = static_cast<uint16_t>(Le16(in, 1));
+    if (!tsn::PrepareRun(s, setup).ok()) return 0;
     if (demo && !s.LevelHasDemo) return 0;
-    if (!demo) {
-        s.RandomSeed = static_cast<uint16_t>(Le16(in, 1));
-        s.StartRandomSeed = s.RandomSeed;
-    }
     FUZZ_CHECK(tsn::BeginRun(s));
     const size_t bufferSize = s.LevelBytes.size();
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/element_codes.h"
-#include "files/level_info.h"
+#include "engine/level_info.h"
 #include "files/tsn_header.h"
 
 namespace tsn::test {
