@@ -36,12 +36,12 @@ int Le16(std::span<const uint8_t> d, size_t at) {
 }
 
 // A one-level container of the given geometry, empty but for the placed elements.
-std::vector<uint8_t> BuiltContainer(std::span<const uint8_t> spec) {
-    const int w = Le16(spec, 0), h = Le16(spec, 2);
+std::vector<uint8_t> BuiltContainer(std::span<const uint8_t> layout) {
+    const int w = Le16(layout, 0), h = Le16(layout, 2);
     if (!tsn::IsValidLevelSize(w, h)) return {};
     std::vector<uint8_t> field(static_cast<size_t>(w * h), 0);
-    for (size_t at = 4; at + 3 <= spec.size() && at < 4 + 3 * 64; at += 3) {
-        field[static_cast<size_t>(Le16(spec, at)) % field.size()] = spec[at + 2];
+    for (size_t at = 4; at + 3 <= layout.size() && at < 4 + 3 * 64; at += 3) {
+        field[static_cast<size_t>(Le16(layout, at)) % field.size()] = layout[at + 2];
     }
     return tsn::TsnBytes(w, h, field, tsn::LevelInfo{}, {});
 }
