@@ -1,4 +1,5 @@
-// tessarin-cli info: what every level of the given level files holds.
+// tessarin-cli info: what every level of the given level files holds, and the progress a
+// player file records.
 #include <cinttypes>
 #include <cstdio>
 #include <new>
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/player_info.h"
 #include "cli/printable.h"
 #include "files/level_file_summary.h"
 
@@ -93,6 +95,7 @@ FileResult<LevelFileSummary> Summary(const std::string& path) {
 
 // Prints one file's levels; false when the file or one of its levels could not be read.
 bool PrintFile(const std::string& path) {
+    if (IsPlayerFile(path)) return PrintPlayerFile(path);
     const auto summary = Summary(path);
     if (!summary) {
         std::fflush(stdout);

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "engine/run.h"
+#include "files/player_progress.h"
+#include "files/player_record.h"
 #include "files/qv_file.h"
 #include "files/tsn_file.h"
 #include "sample_levels.h"
@@ -181,6 +183,37 @@ TEST(Cli, TraceIsRepeatableAndEndsWithASummary) {
     ASSERT_EQ(cl.size(), 5u);
     EXPECT_EQ(cl.back(), "end frames=3 solved=0 steps=0");
     EXPECT_EQ(cl[1].substr(0, 9), "1 1439 4 ");
+}
+
+TEST(Cli, InfoShowsAPlayerFilesProgressAndRefusesACorruptOne) {
+    testing::TempDir dir;
+    PlayerRecord r = NewPlayerRecord("Ada", "ada@example.org", std::string(32, 'D'));
+    ASSERT_TRUE(RecordSolvedRun(r, kProgressMode, 0, 61000, 300));
+    ASSERT_TRUE(RecordUnsolvedRun(r, kProgressMode, 0, 5000, 20));
+    ASSERT_TRUE(SetLevelState(r, 2, kSkipped));
+    ASSERT_TRUE(RecordUnsolvedRun(r, kProgressMode, 110, 3600000, 7));
+    std::vector<uint8_t> bytes = EncodePlayerFile(r);
+    testing::WriteBytes(dir.file("player.lst"), bytes);
+    const Output o = RunCli("info " + dir.file("player.lst"));
+    ASSERT_EQ(o.status, 0);
+    const std::vector<std::string> expected = {
+        dir.file("player.lst") + ": player file",
+        "  player: \"Ada\"",
+        "  e-mail: \"ada@example.org\"",
+        "  level digest: " + std::string(32, 'D'),
+        "  all levels completed: no",
+        "  total play time: 01:01:06",
+        "  level 001: solved, 2 runs, 320 steps, best 300 steps, play time 00:01:06",
+        "  level 003: skipped, 0 runs, 0 steps, best 0 steps, play time 00:00:00",
+        "  level 111: not played, 1 run, 7 steps, best 0 steps, play time 01:00:00",
+    };
+    EXPECT_EQ(Lines(o.out), expected);
+
+    bytes[100] ^= 1;
+    testing::WriteBytes(dir.file("bad.lst"), bytes);
+    const Output bad = RunCli("info " + dir.file("bad.lst"));
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
 }
 
 }  // namespace
