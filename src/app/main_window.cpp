@@ -300,10 +300,15 @@ void MainWindow::ShowError(const QString& title, const QString& text) {
 }
 
 void MainWindow::Fatal(const QString& text) {
+    EndProgram("Fatal Error", text, QMessageBox::Critical);
+}
+
+void MainWindow::EndProgram(const QString& title, const QString& text, QMessageBox::Icon icon) {
     if (fatal_) return;
     fatal_ = true;
     keys_.ReleaseAll();
-    QMessageBox::critical(this, "Fatal Error", text);
+    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
+    box.exec();
     Unload();
     // Before the event loop runs, Load's false return ends the program instead.
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(1);
@@ -329,6 +334,7 @@ void MainWindow::UpdateAllControls() {
     cmdPlayDemo_->setEnabled(!running && s_.LevelHasDemo);
     cmbLevel_->setEnabled(!running);
     menFile_->setEnabled(!running);
+    menGameMode_->setEnabled(!running);
     menView_->setEnabled(true);
     menSpeed_->setEnabled(true);
     menSpeedPlay_->setEnabled(!running || s_.DemoPlayback != 1);
@@ -343,17 +349,12 @@ void MainWindow::UpdateAllControls() {
 }
 
 void MainWindow::ShowStatistics() {
-    // Progress per level arrives with the player file; until then every level is unplayed.
-    lblTotalSteps_->setText("0");
-    lblTotalLevelTime_->setText("00:00:00");
-    lblBestSteps_->setText("0");
-    lblTotalTries_->setText("0");
-    lblAllLevelsTime_->setText("00:00:00");
-    lblSteps_->setText(QString::number(s_.StepCount));
     if (s_.GameRunning == 0 && !settings_.FinalSituation) {
         lblRedDiskCount_->clear();
         lblLevelTime_->setText("000:00:00");
     }
+    ShowProgressStatistics();
+    lblSteps_->setText(QString::number(s_.StepCount));
 }
 
 QString MainWindow::Caption() const {
@@ -372,6 +373,7 @@ void MainWindow::UpdateMainCaption() { setWindowTitle(Caption()); }
 // ---------------------------------------------------------------- keys and activation
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (LevelListMouse(watched, event)) return true;
     const auto type = event->type();
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         auto* w = qobject_cast<QWidget*>(watched);

@@ -4,10 +4,12 @@
 // and is the host of the game runs.
 #include <QIcon>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QString>
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "app/file_dialog.h"
 #include "app/key_table.h"
@@ -16,6 +18,7 @@
 #include "app/settings.h"
 #include "app/startup_checks.h"
 #include "engine/game_state.h"
+#include "files/player_record.h"
 #include "presentation/sound_system.h"
 
 class QAction;
@@ -67,9 +70,13 @@ public:
     // Makes `path` the current level file; false (the previous file kept) when it cannot be
     // read.
     bool InitNewLevelFile(const QString& path);
-    // Fills the level list from `path` and loads the chosen level: false when the file cannot
+    // Fills the level list from `path` (after matching its player file) and loads the chosen
+    // level (kSelectFirstToPlay: the player's first level to play): false when the file cannot
     // be read.
+    static constexpr int kSelectFirstToPlay = -1;
     bool FillLevelList(const QString& path, int select);
+    // Chooses a level of the list; the progress mode may send the choice back to the first
+    // level to play.
     void SelectLevel(int index);
     void SaveAllSettings();
     QString Caption() const;
@@ -96,6 +103,14 @@ public:
     FileDialogRunner fileDialog;
     // Runs each Clear Temp Folder dialog (default: modal until its "Ok").
     std::function<void(ClearTempDialog&)> clearTempRunner;
+
+    // The player's progress in the current level file and where it is kept (empty when the
+    // file has none).
+    const PlayerRecord& Progress() const { return player_; }
+    const std::string& PlayerFileName() const { return playerFile_; }
+    QMenu* SkipMenu() { return skipMenu_; }
+    // A right-click on list entry `clicked` (-1: none) at the screen position `where`.
+    void LevelListRightClick(int clicked, const QPoint& where);
 
     // SessionHost
     void UpdateAllControls() override;
@@ -156,6 +171,26 @@ private:
     bool StartFileAccepted(const QString& path);
     // The open command's refusal box during a run; false when a file may be opened.
     bool RefuseOpenDuringRun();
+
+    // A message box, then the shutdown sequence; the program ends with status 1.
+    void EndProgram(const QString& title, const QString& text, QMessageBox::Icon icon);
+
+    // The player's progress (main_window_progress.cpp).
+    uint8_t GameModeValue() const;
+    void MatchPlayerFile(const QString& levelFile);
+    bool SaveProgress(const QString& failure);
+    std::vector<uint8_t> ListedStates() const;
+    std::vector<uint8_t> ProgressStates() const;
+    void ShowListedState(int position);
+    int ChosenLevel(int index) const;
+    void ShowProgressStatistics();
+    void BuildSkipMenu();
+    bool LevelListMouse(QObject* watched, QEvent* event);
+    void SkipLevelCommand();
+    void SetSelectedLevelState(uint8_t state);
+    void BuildGameModeMenu();
+    void ShowGameMode();
+    void GameModeCommand();
     // False after the sprite sheet's fatal error.
     bool CheckSpriteSheet();
     void ErrorBox(const QString& title, const QString& text);
@@ -175,6 +210,9 @@ private:
     bool unloaded_ = false;
     bool fatal_ = false;
     std::array<QIcon, 3> levelIcons_;  // not played, played, skipped
+    PlayerRecord player_;
+    std::string playerFile_;
+    int skipTarget_ = -1;
 
     // Controls
     QPushButton* cmdPlay_ = nullptr;
@@ -205,6 +243,10 @@ private:
 
     // Menus
     QMenu* menFile_ = nullptr;
+    QMenu* menGameMode_ = nullptr;
+    QAction* menFreePlay_ = nullptr;
+    QAction* menQuorvane_ = nullptr;
+    QMenu* skipMenu_ = nullptr;
     QMenu* menView_ = nullptr;
     QMenu* menZoom_ = nullptr;
     QMenu* menSpeed_ = nullptr;

@@ -14,6 +14,7 @@
 #include "engine/level_start.h"
 #include "files/last_run.h"
 #include "files/level_list.h"
+#include "files/player_progress.h"
 #include "files/read_level.h"
 #include "files/temp_files.h"
 
@@ -26,7 +27,7 @@ bool MainWindow::InitNewLevelFile(const QString& path) {
     s_.DemoBufferLive = false;  // a run recorded on another file's level is not saved with this
     bool read = false;
     try {
-        read = FillLevelList(path, 0);
+        read = FillLevelList(path, kSelectFirstToPlay);
     } catch (const std::bad_alloc&) {
         ShowError("Error", "There is not enough memory to open " + path + ".");
     }
@@ -44,8 +45,10 @@ bool MainWindow::InitNewLevelFile(const QString& path) {
 
 bool MainWindow::FillLevelList(const QString& path, int select) {
     cmbLevel_->clear();
+    MatchPlayerFile(path);
+    if (fatal_) return false;
     int notListed = 0;
-    auto entries = LevelListEntries(path.toStdString(), {}, &notListed);
+    auto entries = LevelListEntries(path.toStdString(), ProgressStates(), &notListed);
     if (!entries) {
         if (!QFileInfo::exists(path)) {
             Fatal(QString::fromStdString(entries.error().description));
@@ -69,7 +72,9 @@ bool MainWindow::FillLevelList(const QString& path, int select) {
                                  "are not listed")
                       .arg(kMaxListedLevels)
                       .arg(notListed));
-    const int index = LevelListSelection(select, cmbLevel_->count());
+    const int index = select == kSelectFirstToPlay
+                          ? FirstLevelToPlay(player_, cmbLevel_->count())
+                          : LevelListSelection(select, cmbLevel_->count());
     cmbLevel_->setCurrentIndex(index);
     SelectLevel(index);
     return s_.LevelLoaded && !fatal_;
@@ -77,6 +82,8 @@ bool MainWindow::FillLevelList(const QString& path, int select) {
 
 void MainWindow::SelectLevel(int index) {
     if (index < 0 || index >= cmbLevel_->count()) return;
+    index = ChosenLevel(index);
+    cmbLevel_->setCurrentIndex(index);
     const uint8_t before = s_.LoadedLevelNumber;
     ChooseListedLevel(s_, index, cmbLevel_->count());
     // A run recorded on another level is not saved with this one.
@@ -128,10 +135,6 @@ void MainWindow::WriteLastRunFile() {
     }
     const FileStatus st = WriteLastRun(s_, *path, MakeSaveOptions(false));
     if (!st) FileErrorBox(st.error().Text());
-}
-
-void MainWindow::RecordRunResult(bool) {
-    // The player's progress file arrives with a later change; runs are not recorded yet.
 }
 
 }  // namespace tsn

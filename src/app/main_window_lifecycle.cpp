@@ -113,6 +113,7 @@ void MainWindow::ApplySettings() {
     session_->SoundFxOn = settings_.SoundFX;
     session_->GameMode = settings_.GameMode;
     session_->Rules = settings_.Rules();
+    ShowGameMode();
     view_->AutoScroll = settings_.AutoScroll;
     menAutoScroll_->setChecked(settings_.AutoScroll);
     view_->SetBorderShown(settings_.ShowBorder);
@@ -152,6 +153,7 @@ void MainWindow::CollectSettings() {
     settings_.SampleVolume = sound_.SampleVolume();
     settings_.Music = session_->MusicOn;
     settings_.SoundFX = session_->SoundFxOn;
+    settings_.GameMode = static_cast<uint8_t>(session_->GameMode);
 }
 
 void MainWindow::SaveAllSettings() {

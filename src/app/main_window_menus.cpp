@@ -13,6 +13,8 @@ namespace tsn {
 void MainWindow::BuildMenus() {
     menFile_ = menuBar()->addMenu("&File");
     BuildFileMenu(menFile_);
+    BuildGameModeMenu();
+    BuildSkipMenu();
 
     menView_ = menuBar()->addMenu("&View");
     BuildViewMenu(menView_);

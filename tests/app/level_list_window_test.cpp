@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 
+#include "app/game_session.h"
 #include "app/main_window.h"
 #include "main_window_fixture.h"
 
@@ -27,6 +28,7 @@ TEST(LevelListWindow, SetsOfMoreThan255LevelsListOnlyThePlayableOnes) {
     w.InitNewLevelFile(path);
     ASSERT_EQ(w.LevelList()->count(), 255);
     EXPECT_TRUE(w.LevelList()->itemText(254).startsWith("255   "));
+    w.Session().GameMode = 1;  // free play: every listed level may be chosen
     w.SelectLevel(254);
     EXPECT_EQ(w.State().CurrentLevelNumber, 255);
     EXPECT_TRUE(w.State().LevelLoaded);
