@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 #include "app/game_session.h"
 #include "app/main_window.h"
@@ -33,8 +34,10 @@ void PlayOnce(MainWindow& w, bool solved, int steps, int seconds = 0) {
     w.State().StepCount = static_cast<int16_t>(steps);
     w.State().FrameCounter = int64_t{seconds} * 35 * 10000;
     g.Stop();
-    for (int i = 0; i < 50 && g.CurrentPhase() != Phase::Idle; ++i) g.Tick();
-    ASSERT_EQ(g.CurrentPhase(), Phase::Idle);
+    // The run ends; after a failed save the program ends with it.
+    const auto over = [&] { return g.CurrentPhase() == Phase::Idle || g.CurrentPhase() == Phase::Halted; };
+    for (int i = 0; i < 50 && !over(); ++i) g.Tick();
+    ASSERT_TRUE(over());
 }
 
 QAction* MenuItem(MainWindow& w, const QString& text) {
@@ -153,6 +156,10 @@ TEST(ProgressWindow, SkipMenuRules) {
     ASSERT_TRUE(w.InitNewLevelFile(LongSet(f, "six.dat", 3)));
     ASSERT_EQ(w.LevelList()->count(), 6);
     QMenu* skip = w.SkipMenu();
+    // The right button on the closed list acts on the level it shows.
+    QTest::mouseClick(w.LevelList(), Qt::RightButton);
+    EXPECT_TRUE(skip->isVisible());
+    skip->hide();
 
     w.LevelListRightClick(2, {});  // an unplayed level before it: nothing
     EXPECT_FALSE(skip->isVisible());
@@ -235,6 +242,30 @@ TEST(ProgressWindow, LevelsPastTheTableHaveNoProgress) {
     MenuItem(w, "Played Level")->trigger();
     EXPECT_EQ(w.LevelList()->itemData(111).toInt(), kNotPlayed);
     EXPECT_EQ(QFileInfo(QString::fromStdString(w.PlayerFileName())).size(), 4572);
+}
+
+TEST(ProgressWindow, AnAbandonedRunCountsAndAFailedSaveKeepsTheFile) {
+    test::WindowFixture f;
+    MainWindow& w = *f.window;
+    const QString path = QString::fromStdString(w.PlayerFileName());
+    w.Session().PlayCommand();
+    for (int i = 0; i < 50 && w.Session().CurrentPhase() != Phase::Running; ++i) w.Session().Tick();
+    w.close();  // closing the window during a run ends it unsolved
+    EXPECT_EQ(LoadPlayerFile(w.PlayerFileName())->progress[0].runs, 1);
+
+    test::WindowFixture g;
+    MainWindow& v = *g.window;
+    QFile file(QString::fromStdString(v.PlayerFileName()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    ASSERT_TRUE(file.setPermissions(QFileDevice::ReadOwner));
+    test::BoxAnswerer boxes;
+    PlayOnce(v, false, 9);
+    EXPECT_TRUE(boxes.text.startsWith("ERROR Saving player file"));
+    EXPECT_TRUE(v.FatalShown());  // the program ends after the message
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
 }
 
 }  // namespace
