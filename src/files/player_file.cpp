@@ -9,21 +9,13 @@
 
 #include "files/byte_source.h"
 #include "files/level_digest.h"
+#include "files/path_names.h"
 #include "files/safe_write.h"
 
 namespace tsn {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool SameDigest(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const auto up = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-        if (up(a[i]) != up(b[i])) return false;
-    }
-    return true;
-}
 
 int FirstNotPlayed(const PlayerRecord& r) {
     for (int i = 0; i < kProgressEntries; ++i)
@@ -92,7 +84,7 @@ FileResult<PlayerFileMatch> DoPlayerThings(const std::string& playerRoot,
         auto loaded = LoadPlayerFile(m.path);
         if (!loaded) {
             m.trouble = PlayerFileMatch::Trouble::Corrupt;
-        } else if (!SameDigest(loaded->digest, *digest)) {
+        } else if (ToLower(loaded->digest) != ToLower(*digest)) {
             m.trouble = PlayerFileMatch::Trouble::Mismatch;
         } else {
             m.record = std::move(*loaded);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -184,6 +185,15 @@ TEST(PlayerFile, ACorruptOrForeignFileIsSetAsideAndTheGameGoesOn) {
     EXPECT_EQ(m2->setAsidePath, first->path + ".corrupt2");
     EXPECT_EQ(ReadBytes(first->path + ".corrupt"), damaged);
     EXPECT_EQ(ReadBytes(first->path + ".corrupt2"), std::vector<uint8_t>(10, 0xEE));
+
+    // The stored digest is compared without regard to case.
+    PlayerRecord lower = first->record;
+    for (char& c : lower.digest) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    ASSERT_TRUE(SavePlayerFile(first->path, lower).ok());
+    auto same = DoPlayerThings(dir.file("Player"), level, "Ada", "a@b");
+    ASSERT_TRUE(same.ok());
+    EXPECT_EQ(same->trouble, PlayerFileMatch::Trouble::None);
+    EXPECT_EQ(same->record.digest, lower.digest);
 
     // A sound file of other level-file contents is kept aside under its own name.
     WriteBytes(first->path, ForeignPlayerFile(std::string(32, 'C')));
