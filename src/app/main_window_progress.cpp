@@ -213,6 +213,8 @@ void MainWindow::GameModeCommand() {
         cmbLevel_->setCurrentIndex(first);
         SelectLevel(first);
     }
+    // The directory panel is offered in free play only.
+    UpdateDirPanel();
     SaveAllSettings();
     UpdateAllControls();
 }

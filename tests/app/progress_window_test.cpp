@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include "app/dir_panel.h"
 #include "app/game_session.h"
 #include "app/main_window.h"
 #include "files/player_file.h"
@@ -114,7 +115,10 @@ TEST(ProgressWindow, FreePlayRecordsNothingAndTheMenuSwitchesBothWays) {
     EXPECT_TRUE(progress->isChecked());
     EXPECT_FALSE(freePlay->isChecked());
 
+    w.Config().ShowDirPanel = true;
     freePlay->trigger();
+    EXPECT_TRUE(w.DirectoryPanel()->isVisibleTo(&w));
+    EXPECT_TRUE(MenuItem(w, "Show &Dir Panel")->isEnabled());
     EXPECT_TRUE(freePlay->isChecked());
     EXPECT_FALSE(progress->isChecked());
     EXPECT_EQ(w.Session().GameMode, kFreePlay);
@@ -145,6 +149,8 @@ TEST(ProgressWindow, FreePlayRecordsNothingAndTheMenuSwitchesBothWays) {
     EXPECT_TRUE(progress->isChecked());
     EXPECT_FALSE(freePlay->isChecked());
     EXPECT_EQ(w.LevelList()->currentIndex(), 0);
+    EXPECT_FALSE(w.DirectoryPanel()->isVisibleTo(&w));
+    EXPECT_FALSE(MenuItem(w, "Show &Dir Panel")->isEnabled());
     w.SelectLevel(1);  // past the first level to play: back
     EXPECT_EQ(w.LevelList()->currentIndex(), 0);
     EXPECT_EQ(w.State().CurrentLevelNumber, 1);
