@@ -60,9 +60,14 @@ std::vector<Visit> Trail(GameState& s, int code, int frames) {
     return trail;
 }
 
-std::vector<int> Cells(const GameState& s, const std::vector<std::pair<int, int>>& xy) {
-    std::vector<int> out;
-    for (auto [x, y] : xy) out.push_back(CellAt(s, x, y));
+// The cells of a path from (x, y): one per move letter U, L, D, R.
+std::vector<int> Path(const GameState& s, int x, int y, const std::string& moves) {
+    std::vector<int> out{CellAt(s, x, y)};
+    for (char m : moves) {
+        x += (m == 'R') - (m == 'L');
+        y += (m == 'D') - (m == 'U');
+        out.push_back(CellAt(s, x, y));
+    }
     return out;
 }
 
@@ -96,52 +101,10 @@ TEST(EnemyPaths, FollowARingCorridorBothWays) {
     struct Round {
         int startX;
         int firstFrame;  // level start set it moving already / it first rotates to face left
-        std::vector<std::pair<int, int>> cells;
+        int x, y;        // the first cell entered
+        const char* moves;
     };
-    const Round rounds[] = {
-        {1,
-         7,
-         {{2, 1},
-          {3, 1},
-          {4, 1},
-          {5, 1},
-          {6, 1},
-          {7, 1},
-          {7, 2},
-          {7, 3},
-          {7, 4},
-          {6, 4},
-          {5, 4},
-          {4, 4},
-          {3, 4},
-          {2, 4},
-          {1, 4},
-          {1, 3},
-          {1, 2},
-          {1, 1},
-          {2, 1}}},
-        {7,
-         3,
-         {{7, 1},
-          {6, 1},
-          {5, 1},
-          {4, 1},
-          {3, 1},
-          {2, 1},
-          {1, 1},
-          {1, 2},
-          {1, 3},
-          {1, 4},
-          {2, 4},
-          {3, 4},
-          {4, 4},
-          {5, 4},
-          {6, 4},
-          {7, 4},
-          {7, 3},
-          {7, 2},
-          {7, 1}}},
-    };
+    const Round rounds[] = {{1, 7, 2, 1, "RRRRRDDDLLLLLLUUUR"}, {7, 3, 7, 1, "LLLLLLDDDRRRRRRUUU"}};
     for (const auto& round : rounds) {
         for (char enemy : {'S', 'e'}) {
             SCOPED_TRACE(std::string(1, enemy) + " from " + std::to_string(round.startX));
@@ -149,7 +112,7 @@ TEST(EnemyPaths, FollowARingCorridorBothWays) {
             rows[1][static_cast<size_t>(round.startX)] = enemy;
             GameState s = MakeLevel(rows);
             const auto trail = Trail(s, enemy == 'S' ? kSnik : kElec, 160);
-            EXPECT_EQ(CellsOf(trail), Cells(s, round.cells));
+            EXPECT_EQ(CellsOf(trail), Path(s, round.x, round.y, round.moves));
             EXPECT_EQ(trail[1].frame, round.firstFrame);
             ExpectCornerTiming(trail);
         }
@@ -168,7 +131,7 @@ TEST(EnemyPaths, CircleInTheOpenByTurningLeftAfterEveryStep) {
         const uint16_t start = s.PlayField16[CellAt(s, 4, 3)];
         EXPECT_EQ(start, 0x0100 | code);
         const auto trail = Trail(s, code, 48);
-        EXPECT_EQ(CellsOf(trail), Cells(s, {{4, 3}, {3, 3}, {3, 4}, {4, 4}, {4, 3}}));
+        EXPECT_EQ(CellsOf(trail), Path(s, 4, 3, "LDRU"));
         ExpectCornerTiming(trail);
         // After one round of 48 frames it is back where and as it started, markers gone.
         EXPECT_EQ(s.PlayField16[CellAt(s, 4, 3)], start);
@@ -187,17 +150,7 @@ TEST(EnemyPaths, TurnAroundAtADeadEnd) {
         SCOPED_TRACE(enemy);
         GameState s = MakeLevel(WithEnemy(rows, enemy));
         const auto trail = Trail(s, enemy == 'S' ? kSnik : kElec, 110);
-        EXPECT_EQ(CellsOf(trail), Cells(s, {{2, 1},
-                                            {3, 1},
-                                            {4, 1},
-                                            {5, 1},
-                                            {6, 1},
-                                            {5, 1},
-                                            {4, 1},
-                                            {3, 1},
-                                            {2, 1},
-                                            {1, 1},
-                                            {2, 1}}));
+        EXPECT_EQ(CellsOf(trail), Path(s, 2, 1, "RRRRLLLLLR"));
         // Walled in on three sides it rotates left three times (to up, up-left, left) before it
         // can leave: 8 frames for the step plus 12 frames.
         EXPECT_EQ(trail[5].frame - trail[4].frame, 20);

@@ -257,48 +257,72 @@ GameState Pit(const char* below) {
     });
 }
 
-TEST(ZonkLanding, KillsSnikSnaksAndElectrons) {
-    GameState s = Pit("+O++.");
-    const int w = s.FieldWidth;
-    const int p = w + 3;
-    s.PlayField16[p + w] = 17;
-    LandZonk(s, p);
-    EXPECT_EQ(s.PlayField16[p + w], 0x001F);
-    EXPECT_EQ(s.PlayField16[p], 0x001F);
-    EXPECT_EQ(s.LevelBytes[static_cast<size_t>(p + w - 1)], 13);  // the disk beside chains
+// One landing of a Zonk on the pit floor, cells given relative to the landing cell.
+struct Rel {
+    int dx, dy;
+    uint16_t v;
+};
+struct LandingCase {
+    const char* what;
+    const char* below;        // the row under the pit
+    std::vector<Rel> setup;   // written before the landing
+    std::vector<Rel> cells;   // the field afterwards
+    std::vector<Rel> timers;  // LevelBytes afterwards
+    int killed;  // MurphyKilled, -1 unchecked
+    int thuds;   // Zonk sounds, -1 unchecked
+};
 
-    GameState e = Pit("+.++.");
-    e.PlayField16[p + w] = 0x2018;  // an Electron moving down
-    LandZonk(e, p);
-    EXPECT_EQ(e.PlayField16[p + w], 0x801F);
-    EXPECT_EQ(e.PlayField16[p + w - 1], 0x801F);
-}
-
-TEST(ZonkLanding, KillsMurphyAndEmptiesTheCellBelowLeftFirst) {
-    GameState s = Pit("+O++.");
-    const int w = s.FieldWidth;
-    const int p = w + 3;
-    s.PlayField16[p + w] = 3;
-    LandZonk(s, p);
-    EXPECT_EQ(s.PlayField16[p + w], 0x001F);
-    EXPECT_EQ(s.MurphyKilled, 1);
-    // The disk below-left was taken out before the blast, so it does not explode again.
-    EXPECT_EQ(s.PlayField16[p + w - 1], 0x001F);
-    EXPECT_EQ(s.LevelBytes[static_cast<size_t>(p + w - 1)], 0);
-    // The disk below-right was caught as usual.
-    GameState t = Pit("+.+O.");
-    t.PlayField16[p + w] = 3;
-    LandZonk(t, p);
-    EXPECT_EQ(t.LevelBytes[static_cast<size_t>(p + w + 1)], 13);
-
-    // An Electron below-left makes it an Electron's explosion.
-    GameState e = Pit("+.++.");
-    e.PlayField16[p + w - 1] = 24;
-    e.PlayField16[p + w] = 3;
-    LandZonk(e, p);
-    EXPECT_EQ(e.PlayField16[p + w], 0x801F);
-    EXPECT_EQ(e.PlayField16[p], 0x801F);
-    EXPECT_EQ(e.LevelBytes[static_cast<size_t>(p + w - 1)], 0);
+TEST(ZonkLanding, WhatItHitsAndWhereItGoesOn) {
+    constexpr uint16_t kBlast = 0x001F, kEBlast = 0x801F;
+    const LandingCase cases[] = {
+        {"Snik Snak; the disk beside chains", "+O++.", {{0, 1, 17}}, {{0, 1, kBlast}, {0, 0, kBlast}},
+         {{-1, 1, 13}}, 0, -1},
+        {"Electron moving down", "+.++.", {{0, 1, 0x2018}}, {{0, 1, kEBlast}, {-1, 1, kEBlast}}, {}, 0,
+         -1},
+        // The disk below-left is taken out before the blast, so it does not explode again.
+        {"Murphy, disk below-left", "+O++.", {{0, 1, 3}}, {{0, 1, kBlast}, {-1, 1, kBlast}},
+         {{-1, 1, 0}}, 1, -1},
+        {"Murphy, disk below-right", "+.+O.", {{0, 1, 3}}, {{0, 1, kBlast}}, {{1, 1, 13}}, 1, -1},
+        {"Murphy, Electron below-left", "+.++.", {{-1, 1, 24}, {0, 1, 3}},
+         {{0, 1, kEBlast}, {0, 0, kEBlast}}, {{-1, 1, 0}}, -1, -1},
+        // An enemy that has just left the cell below is taken out of its cell.
+        {"Snik Snak's trail, moving left", "+...+", {{-1, 1, 0x1911}, {0, 1, kEnemyTrailLeft}},
+         {{0, 1, kBlast}, {-1, 1, kBlast}}, {{-1, 1, 0}}, 0, -1},
+        {"Electron's trail, moving right", "+...+", {{1, 1, 0x2918}, {0, 1, kEnemyTrailRight}},
+         {{0, 1, kEBlast}, {1, 1, kEBlast}}, {{1, 1, 0}}, 0, -1},
+        // Disks are not hit at once.
+        {"yellow disk", "+.Y+.", {}, {{0, 0, 1}, {0, 1, 18}}, {}, 0, 1},
+        {"red disk", "+.D+.", {}, {{0, 0, 1}, {0, 1, 20}}, {}, 0, 1},
+        // Left open: the roll is set up but not started in the landing frame.
+        {"on a Zonk, left open", "..Z..", {}, {{0, 0, 0x5001}, {-1, 0, kRollTarget}}, {}, 0, 1},
+        // Left cell taken, below-left free: rolls right and takes its first frame at once.
+        {"on a Zonk, left taken", "..Z..", {{-1, 0, 2}}, {{0, 0, 0x6101}, {1, 0, kRollTarget}}, {}, 0,
+         -1},
+        // Below-left taken: rolls right only into an empty cell, set up for the next frame.
+        {"on a Zonk, below-left taken", ".+Z..", {}, {{0, 0, 0x6001}, {1, 0, kRollTarget}}, {}, 0, -1},
+        {"on a Zonk, right marked", ".+Z..", {{1, 0, kFallTarget}, {1, -1, 1}},
+         {{0, 0, 1}, {1, 0, kFallTarget}}, {}, 0, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameState s = Pit(c.below);
+        test::RecordingSound sound;
+        s.sound = &sound;
+        const int w = s.FieldWidth;
+        const int p = w + 3;
+        auto at = [&](const Rel& r) { return p + r.dy * w + r.dx; };
+        for (const auto& r : c.setup) s.PlayField16[at(r)] = r.v;
+        LandZonk(s, p);
+        for (const auto& r : c.cells) EXPECT_EQ(s.PlayField16[at(r)], r.v) << r.dx << "," << r.dy;
+        for (const auto& r : c.timers)
+            EXPECT_EQ(s.LevelBytes[static_cast<size_t>(at(r))], r.v) << r.dx << "," << r.dy;
+        if (c.killed >= 0) {
+            EXPECT_EQ(s.MurphyKilled, c.killed);
+        }
+        if (c.thuds >= 0) {
+            EXPECT_EQ(sound.count(Sample::Zonk), c.thuds);
+        }
+    }
 }
 
 TEST(ZonkLanding, RestsOnMurphyWhilePushingSideways) {
@@ -321,44 +345,8 @@ TEST(ZonkLanding, RestsOnMurphyWhilePushingSideways) {
     }
 }
 
-TEST(ZonkLanding, FindsTheEnemyThatHasJustLeftTheCellBelow) {
-    // A Snik Snak moving left: it is taken out of its cell and does not explode again.
-    GameState s = Pit("+...+");
-    const int w = s.FieldWidth;
-    const int p = w + 3;
-    s.PlayField16[p + w - 1] = 0x1911;
-    s.PlayField16[p + w] = kEnemyTrailLeft;
-    LandZonk(s, p);
-    EXPECT_EQ(s.PlayField16[p + w], 0x001F);
-    EXPECT_EQ(s.PlayField16[p + w - 1], 0x001F);
-    EXPECT_EQ(s.LevelBytes[static_cast<size_t>(p + w - 1)], 0);
-
-    // An Electron moving right: the explosion is an Electron's.
-    GameState e = Pit("+...+");
-    e.PlayField16[p + w + 1] = 0x2918;
-    e.PlayField16[p + w] = kEnemyTrailRight;
-    LandZonk(e, p);
-    EXPECT_EQ(e.PlayField16[p + w], 0x801F);
-    EXPECT_EQ(e.PlayField16[p + w + 1], 0x801F);
-    EXPECT_EQ(e.LevelBytes[static_cast<size_t>(p + w + 1)], 0);
-}
-
-TEST(ZonkLanding, DisksAreNotHitAtOnce) {
-    test::RecordingSound sound;
-    for (const char* below : {"+.Y+.", "+.D+."}) {
-        GameState s = Pit(below);
-        s.sound = &sound;
-        const int w = s.FieldWidth;
-        const int p = w + 3;
-        const uint16_t disk = s.PlayField16[p + w];
-        LandZonk(s, p);
-        EXPECT_EQ(s.PlayField16[p], 1) << below;
-        EXPECT_EQ(s.PlayField16[p + w], disk) << below;
-        EXPECT_EQ(s.ExplosionInProgress, 0) << below;
-    }
-    EXPECT_EQ(sound.count(Sample::Zonk), 2);
-
-    // An orange disk explodes through its timer, a few frames after the Zonk lands on it.
+TEST(ZonkLanding, AnOrangeDiskExplodesThroughItsTimer) {
+    // A few frames after the Zonk lands on it.
     GameState s = MakeLevel({
         "#####",
         "##Z##",
@@ -382,38 +370,6 @@ TEST(ZonkLanding, DisksAreNotHitAtOnce) {
     Step(s);
     EXPECT_EQ(s.PlayField16[disk], 0x001F);
     EXPECT_EQ(s.PlayField16[disk - w], 0x001F);
-}
-
-TEST(ZonkLanding, RollsOnFromWhatItLandsOn) {
-    test::RecordingSound sound;
-    // Left open: the roll is set up but not started in the landing frame.
-    GameState a = Pit("..Z..");
-    a.sound = &sound;
-    const int w = a.FieldWidth;
-    const int p = w + 3;
-    LandZonk(a, p);
-    EXPECT_EQ(a.PlayField16[p], 0x5001);
-    EXPECT_EQ(a.PlayField16[p - 1], kRollTarget);
-    EXPECT_EQ(sound.count(Sample::Zonk), 1);
-
-    // Left cell taken, below-left free: rolls right and takes its first frame at once.
-    GameState b = Pit("..Z..");
-    b.PlayField16[p - 1] = 2;
-    LandZonk(b, p);
-    EXPECT_EQ(b.PlayField16[p], 0x6101);
-    EXPECT_EQ(b.PlayField16[p + 1], kRollTarget);
-
-    // Below-left taken: rolls right only into an empty cell, set up for the next frame.
-    GameState c = Pit(".+Z..");
-    LandZonk(c, p);
-    EXPECT_EQ(c.PlayField16[p], 0x6001);
-    EXPECT_EQ(c.PlayField16[p + 1], kRollTarget);
-    GameState d = Pit(".+Z..");
-    d.PlayField16[p + 1] = kFallTarget;
-    d.PlayField16[p + 1 - w] = 1;
-    LandZonk(d, p);
-    EXPECT_EQ(d.PlayField16[p], 1);
-    EXPECT_EQ(d.PlayField16[p + 1], kFallTarget);
 }
 
 TEST(ZonkVacated, AZonkLeavingLetsTheZonkAboveBesideRollIn) {
