@@ -321,10 +321,10 @@ TEST(EnemyChoices, AfterAStepLeftThenAheadThenRightThenLeftAgain) {
         uint16_t ahead;  // the cell ahead afterwards
     };
     const Case cases[] = {
-        {true, true, true, 0x0711, 0},        // turn left first
+        {true, true, true, 0x0711, 0},                  // turn left first
         {false, true, true, kEnemyTrailRight, 0x2811},  // else straight on
-        {false, false, true, 0x0B11, 6},      // else turn right
-        {false, false, false, 0x0711, 6},     // else turn left again
+        {false, false, true, 0x0B11, 6},                // else turn right
+        {false, false, false, 0x0711, 6},               // else turn left again
     };
     for (const auto& c : cases) {
         Room r;
