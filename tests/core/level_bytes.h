@@ -5,8 +5,17 @@
 #include <vector>
 
 #include "engine/level_info.h"
+#include "files/demo_block.h"
 
 namespace tsn::testing {
+
+// Save options with a fixed signature date and version, so saved bytes can be compared.
+inline SaveOptions FixedOptions() {
+    SaveOptions o;
+    o.signature.dateTime = "06.12.2026 20:00:00";
+    o.signature.version = "1.0.17";
+    return o;
+}
 
 // A W × H record: field cells numbered (i % 7, so codes 0..6), info block with the given
 // title, gravity 1, frozen Zonks 2, 33 Infotrons needed, seed 0x1234 and one special port.

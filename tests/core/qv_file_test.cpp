@@ -12,13 +12,6 @@ using testing::Append;
 using testing::AppendText;
 using testing::MakeRecord;
 
-SaveOptions FixedOptions() {
-    SaveOptions o;
-    o.signature.dateTime = "06.12.2026 20:00:00";
-    o.signature.version = "1.0.17";
-    return o;
-}
-
 TEST(QvFile, RecordWithoutDemoDrawsAFreshSeed) {
     GameState s;
     s.clock = [] { return 0x00010002; };
@@ -131,7 +124,7 @@ TEST(QvFile, LongDemosAndSignaturesAreKeptWhole) {
 
     // Saved again with its loaded demo and signature: byte for byte the same file.
     testing::TempDir dir;
-    SaveOptions keep = FixedOptions();
+    SaveOptions keep = testing::FixedOptions();
     keep.saveWithoutDemo = [] { return false; };
     keep.saveWithMySignature = [] { return false; };
     ASSERT_TRUE(SaveQV(s, dir.file("long.qv"), false, keep).ok());
@@ -151,7 +144,7 @@ TEST(QvFile, CleanSaveWritesTheRecordOnlyWithEditorCodesConverted) {
     s.CurrentLevelNumber = 5;
     testing::TempDir dir;
     const auto path = dir.file("clean.qv");
-    ASSERT_TRUE(SaveQV(s, path, true, FixedOptions()).ok());
+    ASSERT_TRUE(SaveQV(s, path, true, testing::FixedOptions()).ok());
     const auto out = testing::ReadBytes(path);
     ASSERT_EQ(out.size(), 1536u);
     EXPECT_EQ(out[10], 25);
@@ -179,7 +172,7 @@ TEST(QvFile, FreshRecordingIsSavedWithCheckByteMarksAndSignature) {
     s.QuickSaveUsed = -1;
     s.SavedGameLoads = 2;
     testing::TempDir dir;
-    auto opts = FixedOptions();
+    auto opts = testing::FixedOptions();
     opts.signature.mySignature = "Tester";
     ASSERT_TRUE(SaveQV(s, dir.file("rec.qv"), false, opts).ok());
     const auto out = testing::ReadBytes(dir.file("rec.qv"));
@@ -210,7 +203,7 @@ TEST(QvFile, LoadedDemoFollowsTheAnswersToTheSaveQuestions) {
     const auto path = dir.file("q.qv");
 
     int asked = 0;
-    auto opts = FixedOptions();
+    auto opts = testing::FixedOptions();
     opts.signature.mySignature = "Mine";
     opts.saveWithoutDemo = [&] { ++asked; return true; };
     ASSERT_TRUE(SaveQV(s, path, false, opts).ok());
@@ -237,7 +230,7 @@ TEST(QvFile, NonStandardLevelsAreNeverWritten) {
     testing::TempDir dir;
     const auto path = dir.file("big.qv");
     testing::WriteBytes(path, {1, 2, 3});
-    const auto st = SaveQV(s, path, true, FixedOptions());
+    const auto st = SaveQV(s, path, true, testing::FixedOptions());
     ASSERT_FALSE(st.ok());
     EXPECT_EQ(st.error().procedure, "SaveQV");
     EXPECT_EQ(testing::ReadBytes(path), (std::vector<uint8_t>{1, 2, 3}));

@@ -15,13 +15,6 @@ using testing::Entry;
 using testing::MakeContainer;
 using testing::MakeRecord;
 
-SaveOptions FixedOptions() {
-    SaveOptions o;
-    o.signature.dateTime = "06.12.2026 20:00:00";
-    o.signature.version = "1.0.17";
-    return o;
-}
-
 std::vector<uint8_t> OneLevel(int w, int h, const std::vector<uint8_t>& demo = {}) {
     auto payload = MakeRecord(w, h, "Container");
     Append(payload, demo);
@@ -78,7 +71,7 @@ TEST(TsnFile, LargestLevelRoundTripsByteForByte) {
     EXPECT_FALSE(s.LevelHasDemo);
     EXPECT_EQ(s.PlayField16[15720], file.back());
     EXPECT_EQ(s.PlayField16[-125], 0);
-    ASSERT_TRUE(SaveTSN(s, dir.file("big.tsn"), true, false, FixedOptions()).ok());
+    ASSERT_TRUE(SaveTSN(s, dir.file("big.tsn"), true, false, testing::FixedOptions()).ok());
     const auto out = testing::ReadBytes(dir.file("big.tsn"));
     ASSERT_EQ(out.size(), 20u + 15721);
     EXPECT_EQ(out, file);  // entry (125, 125, 21, 15721), info at offset 15645
@@ -190,7 +183,7 @@ TEST(TsnFile, CleanSaveDropsTheDemo) {
     GameState s;
     ASSERT_TRUE(ReadTSN(s, OneLevel(20, 10, {129, 0x21, 255})).ok());
     testing::TempDir dir;
-    ASSERT_TRUE(SaveTSN(s, dir.file("c.tsn"), false, true, FixedOptions()).ok());
+    ASSERT_TRUE(SaveTSN(s, dir.file("c.tsn"), false, true, testing::FixedOptions()).ok());
     const auto out = testing::ReadBytes(dir.file("c.tsn"));
     EXPECT_EQ(out.size(), 20u + 296);
     EXPECT_EQ(out[16] | (out[17] << 8), 296);
@@ -204,7 +197,7 @@ TEST(TsnFile, EditorHandOverKeepsTheLoadedDemoWithoutAsking) {
     GameState s;
     ASSERT_TRUE(ReadTSN(s, OneLevel(20, 10, {129, 0x21, 0x05, 255, 'o', 'k', 255})).ok());
     s.EditorActive = true;
-    auto opts = FixedOptions();
+    auto opts = testing::FixedOptions();
     opts.saveWithoutDemo = [] { ADD_FAILURE() << "asked"; return true; };
     opts.saveWithMySignature = [] { ADD_FAILURE() << "asked"; return true; };
     testing::TempDir dir;
@@ -223,7 +216,7 @@ TEST(TsnFile, LastRunIsSavedWithTheRecordingAndReplaysItsSeed) {
     s.DemoBuffer.AddDemoKey(2);
     s.DemoBufferLive = true;
     testing::TempDir dir;
-    ASSERT_TRUE(SaveTSN(s, dir.file("run.tsn"), true, false, FixedOptions()).ok());
+    ASSERT_TRUE(SaveTSN(s, dir.file("run.tsn"), true, false, testing::FixedOptions()).ok());
     GameState p;
     p.DemoPlayback = 1;
     ASSERT_TRUE(ReadTSN(p, dir.file("run.tsn")).ok());
