@@ -12,54 +12,6 @@ using test::MakeLevel;
 using test::Step;
 using test::Steps;
 
-TEST(InfotronFall, FallsLikeAZonkAndSoundsWhenItLands) {
-    test::LevelOptions frozen;
-    frozen.frozenZonks = 2;  // Infotrons do not care
-    GameState s = MakeLevel(
-        {
-            "#####",
-            "##I##",
-            "##.##",
-            "##.##",
-            "##+##",
-            "#####",
-            "###M#",
-            "#####",
-        },
-        frozen);
-    test::RecordingView view;
-    test::RecordingSound sound;
-    s.view = &view;
-    s.sound = &sound;
-    auto& f = s.PlayField16;
-    const int w = s.FieldWidth;
-    const int p = w + 2;
-    Step(s);
-    EXPECT_EQ(f[p], 0x4104);
-    Step(s);
-    EXPECT_EQ(f[p], kLeaving);
-    EXPECT_EQ(f[p + w], 0x1004);
-    view.drawn.clear();
-    Step(s);
-    EXPECT_TRUE(view.saw({64, 32, 0}));
-    EXPECT_TRUE(view.saw({64, 36, 4}));
-    Steps(s, 4);
-    EXPECT_EQ(f[p], kLeaving);
-    Step(s);
-    EXPECT_EQ(f[p], 0);
-    Steps(s, 2);
-    EXPECT_EQ(f[p + w], 0x7004);
-    EXPECT_EQ(f[p + 2 * w], kFallTarget);
-    Step(s);
-    EXPECT_EQ(f[p + 2 * w], 0x1104);  // falls on at once
-    Steps(s, 6);
-    EXPECT_EQ(sound.count(Sample::Zonk), 0);
-    Step(s);
-    EXPECT_EQ(f[p + 2 * w], 4);
-    EXPECT_EQ(sound.count(Sample::Zonk), 1);
-    EXPECT_EQ(sound.count(Sample::Infotron), 0);
-}
-
 TEST(InfotronRoll, OffARamChipAndWaitsInTheSideCellBeforeFalling) {
     GameState s = MakeLevel({
         "#######",

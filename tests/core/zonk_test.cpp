@@ -17,54 +17,62 @@ const std::vector<std::string> kColumn = {
     "######", "##Z###", "##.###", "##.###", "##+###", "######", "####M#", "######",
 };
 
-TEST(ZonkFall, CellsAndFramesOfATwoCellFall) {
-    GameState s = MakeLevel(kColumn);
-    test::RecordingView view;
-    test::RecordingSound sound;
-    s.view = &view;
-    s.sound = &sound;
-    auto& f = s.PlayField16;
-    const int w = s.FieldWidth;
-    const int p = w + 2;
+// Infotrons fall as Zonks do, and ignore frozen Zonks.
+TEST(ZonkFall, CellsAndFramesOfATwoCellFallOfZonksAndInfotrons) {
+    for (const uint16_t code : {uint16_t{1}, uint16_t{4}}) {
+        SCOPED_TRACE(code);
+        auto rows = kColumn;
+        rows[1][2] = test::CharOf(code);
+        test::LevelOptions o;
+        o.frozenZonks = code == 4 ? 2 : 0;
+        GameState s = MakeLevel(rows, o);
+        test::RecordingView view;
+        test::RecordingSound sound;
+        s.view = &view;
+        s.sound = &sound;
+        auto& f = s.PlayField16;
+        const int w = s.FieldWidth;
+        const int p = w + 2;
 
-    Step(s);
-    EXPECT_EQ(f[p], 0x4101);  // about to fall, in the frame it finds the hole
-    EXPECT_TRUE(view.drawn.empty());
-    Step(s);
-    EXPECT_EQ(f[p], kLeaving);  // moved into the lower cell without drawing
-    EXPECT_EQ(f[p + w], 0x1001);
-    EXPECT_TRUE(view.drawn.empty());
+        Step(s);
+        EXPECT_EQ(f[p], 0x4100 | code);  // about to fall, in the frame it finds the hole
+        EXPECT_TRUE(view.drawn.empty());
+        Step(s);
+        EXPECT_EQ(f[p], kLeaving);  // moved into the lower cell without drawing
+        EXPECT_EQ(f[p + w], 0x1000 | code);
+        EXPECT_TRUE(view.drawn.empty());
 
-    for (int k = 0; k < 8; ++k) {
+        for (int k = 0; k < 8; ++k) {
+            view.drawn.clear();
+            Step(s);
+            // Sprite 0 over the upper cell and the element 4 pixels further down each frame.
+            EXPECT_TRUE(view.saw({64, 32, 0})) << k;
+            EXPECT_TRUE(view.saw({64, 32 + 4 + 4 * k, code})) << k;
+            // The upper cell is freed in the sixth falling frame.
+            EXPECT_EQ(f[p], k < 5 ? kLeaving : 0) << k;
+            EXPECT_EQ(f[p + w], k < 7 ? 0x1100 + 0x100 * k + code : 0x7000 | code) << k;
+        }
+        // Arrived on empty space: keeps falling and reserves the cell below.
+        EXPECT_EQ(f[p + 2 * w], kFallTarget);
+        EXPECT_EQ(sound.count(Sample::Zonk), 0);
+
+        // The continued fall costs no extra frame: the first falling frame is drawn at once.
         view.drawn.clear();
         Step(s);
-        // Sprite 0 over the upper cell and the Zonk 4 pixels further down each frame.
-        EXPECT_TRUE(view.saw({64, 32, 0})) << k;
-        EXPECT_TRUE(view.saw({64, 32 + 4 + 4 * k, 1})) << k;
-        // The upper cell is freed in the sixth falling frame.
-        EXPECT_EQ(f[p], k < 5 ? kLeaving : 0) << k;
-        EXPECT_EQ(f[p + w], k < 7 ? 0x1101 + 0x100 * k : 0x7001) << k;
+        EXPECT_EQ(f[p + w], kLeaving);
+        EXPECT_EQ(f[p + 2 * w], 0x1100 | code);
+        EXPECT_TRUE(view.saw({64, 68, code}));
+
+        Steps(s, 6);
+        EXPECT_EQ(f[p + w], 0);
+        EXPECT_EQ(f[p + 2 * w], 0x1700 | code);
+        Step(s);
+        EXPECT_EQ(f[p + 2 * w], code);  // landed on the base
+        EXPECT_EQ(sound.count(Sample::Zonk), 1);
+        EXPECT_EQ(sound.count(Sample::Infotron), 0);
+        Steps(s, 5);
+        EXPECT_EQ(f[p + 2 * w], code);
     }
-    // Arrived on empty space: keeps falling and reserves the cell below.
-    EXPECT_EQ(f[p + w], 0x7001);
-    EXPECT_EQ(f[p + 2 * w], kFallTarget);
-    EXPECT_EQ(sound.count(Sample::Zonk), 0);
-
-    // The continued fall costs no extra frame: the first falling frame is drawn at once.
-    view.drawn.clear();
-    Step(s);
-    EXPECT_EQ(f[p + w], kLeaving);
-    EXPECT_EQ(f[p + 2 * w], 0x1101);
-    EXPECT_TRUE(view.saw({64, 68, 1}));
-
-    Steps(s, 6);
-    EXPECT_EQ(f[p + w], 0);
-    EXPECT_EQ(f[p + 2 * w], 0x1701);
-    Step(s);
-    EXPECT_EQ(f[p + 2 * w], 1);  // landed on the base
-    EXPECT_EQ(sound.count(Sample::Zonk), 1);
-    Steps(s, 5);
-    EXPECT_EQ(f[p + 2 * w], 1);
 }
 
 TEST(ZonkFall, MovingToALaterCellDoesNotRunItAgainInTheSameFrame) {
