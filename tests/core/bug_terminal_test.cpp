@@ -17,11 +17,9 @@
 namespace tsn {
 namespace {
 
+using test::CellAt;
 using test::MakeLevel;
 
-int CellAt(const GameState& s, int x, int y) {
-    return y * s.FieldWidth + x;
-}
 int StateOf(const GameState& s, int cell) {
     return static_cast<int8_t>(static_cast<uint8_t>(s.PlayField16[cell] >> 8));
 }

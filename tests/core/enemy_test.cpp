@@ -16,14 +16,11 @@
 namespace tsn {
 namespace {
 
+using test::CellAt;
 using test::MakeLevel;
 
 constexpr int kSnik = 17;
 constexpr int kElec = 24;
-
-int CellAt(const GameState& s, int x, int y) {
-    return y * s.FieldWidth + x;
-}
 
 void SetFrame(GameState& s, int frame) {
     s.FrameCounter = frame * kFixedOne;

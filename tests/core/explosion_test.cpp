@@ -13,11 +13,9 @@
 namespace tsn {
 namespace {
 
+using test::CellAt;
 using test::MakeLevel;
 
-int CellAt(const GameState& s, int x, int y) {
-    return y * s.FieldWidth + x;
-}
 int TimerOf(const GameState& s, int cell) {
     return static_cast<int8_t>(s.LevelBytes[static_cast<size_t>(cell)]);
 }

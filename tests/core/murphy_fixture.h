@@ -11,9 +11,6 @@ namespace tsn::test {
 inline constexpr int kNone = 0, kUp = 1, kLeft = 2, kDown = 3, kRight = 4;
 inline constexpr int kSnapUp = 5, kSnapLeft = 6, kSnapDown = 7, kSnapRight = 8, kSpace = 9;
 
-inline int CellAt(const GameState& s, int x, int y) {
-    return s.CellIndex(x, y);
-}
 inline uint16_t& At(GameState& s, int x, int y) {
     return s.PlayField16[s.CellIndex(x, y)];
 }

@@ -37,6 +37,11 @@ void LoadMap(GameState& s, const std::vector<std::string>& rows, const LevelOpti
 // Loads the map and starts the level; RandomSeed = options.seed.
 GameState MakeLevel(const std::vector<std::string>& rows, const LevelOptions& options = {});
 
+// The index of the cell at column x, row y.
+inline int CellAt(const GameState& s, int x, int y) {
+    return y * s.FieldWidth + x;
+}
+
 // The field as a map again, one string per row; cells whose value is not a plain code show '?'.
 std::vector<std::string> Render(const GameState& s);
 

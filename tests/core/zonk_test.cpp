@@ -342,6 +342,7 @@ TEST(ZonkVacated, OnlyZonksAndOnlyIntoFreeSpace) {
     f[c - 1] = 2;  // nothing round to roll off on the left
     subZonkVacated(s, c);
     EXPECT_EQ(f[c - w + 1], 0x5001);
+    EXPECT_EQ(f[c - w], kRollTarget);
 
     // A cell marked for an Infotron falling into it counts as free, not one for a Zonk.
     for (uint16_t above : {uint16_t{4}, uint16_t{1}}) {
