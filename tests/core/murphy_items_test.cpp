@@ -45,7 +45,7 @@ TEST(MurphyRedDisk, EatingUpDownAndSnapping) {
     // From above and below he stays in his cell until the disk is eaten.
     Step(s, kUp);
     EXPECT_EQ(MurphyState(s), 28);
-    EXPECT_EQ(At(s, 2, 1), 0x0300);
+    EXPECT_EQ(At(s, 2, 1), kMurphyTrail);
     Steps(s, 7, kUp);
     EXPECT_EQ(s.MurphyPos, CellAt(s, 2, 1));
     Steps(s, 8, kDown);
@@ -196,7 +196,7 @@ TEST(MurphyPort, PassesTwoCellsAndCountsAtTheStart) {
     Step(s, kRight);
     EXPECT_EQ(s.StepCount, 1);
     EXPECT_EQ(MurphyState(s), 27);
-    EXPECT_EQ(At(s, 3, 1), 0x0300);
+    EXPECT_EQ(At(s, 3, 1), kMurphyTrail);
     Steps(s, 7, kNone);
     EXPECT_EQ(s.MurphyPos, CellAt(s, 3, 1));
     EXPECT_EQ(At(s, 1, 1), 0);

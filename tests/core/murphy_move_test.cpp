@@ -19,7 +19,7 @@ TEST(MurphyMove, WalkTakesEightFramesAndChainsWithoutPause) {
     // He owns the target at once; his old cell is reserved until the move completes.
     EXPECT_EQ(s.MurphyPos, CellAt(s, 2, 1));
     EXPECT_EQ(At(s, 2, 1), 0x0403);
-    EXPECT_EQ(At(s, 1, 1), 0x0300);
+    EXPECT_EQ(At(s, 1, 1), kMurphyTrail);
     Steps(s, 6, kRight);
     EXPECT_EQ(s.StepCount, 0);
     EXPECT_EQ(At(s, 2, 1), 0x0403);

@@ -25,7 +25,7 @@ TEST(MurphyPush, ZonkMovesOnlyAfterEightFramesHeld) {
         Frozen());
     Step(s, kLeft);
     EXPECT_EQ(MurphyState(s), 14);
-    EXPECT_EQ(At(s, 2, 1), 0x0100);  // the far cell is reserved
+    EXPECT_EQ(At(s, 2, 1), kPushTargetZonk);  // the far cell is reserved
     Steps(s, 6, kLeft);
     EXPECT_EQ(s.StepCount, 0);
     Step(s, kLeft);  // the eighth frame: push sound and step
@@ -97,7 +97,7 @@ TEST(MurphyPush, ZonkOverAHoleGoesLeftButNotRight) {
     GameState u = MakeLevel(map, Frozen());
     Step(u, kRight);
     EXPECT_EQ(MurphyState(u), 15);
-    EXPECT_EQ(At(u, 5, 1), 0x0100);
+    EXPECT_EQ(At(u, 5, 1), kPushTargetZonk);
     Steps(u, 15, kRight);
     EXPECT_EQ(At(u, 5, 1), 1);
     EXPECT_EQ(u.MurphyPos, CellAt(u, 4, 1));
@@ -147,7 +147,7 @@ TEST(MurphyPush, OrangeDiskPushedRightOntoAHoleStartsToFall) {
     EXPECT_EQ(s.MurphyPos, CellAt(s, 2, 1));
     EXPECT_EQ(At(s, 3, 1) & 0xFF, 8);
     EXPECT_EQ((At(s, 3, 1) >> 8) & 0xF0, 0x20);
-    EXPECT_EQ(At(s, 3, 2), 0x0800);
+    EXPECT_EQ(At(s, 3, 2), kPushTargetOrange);
     EXPECT_EQ(s.StepCount, 1);
 }
 
@@ -199,7 +199,7 @@ TEST(MurphyPush, YellowDiskInEveryDirection) {
     });
     Step(s, kUp);
     EXPECT_EQ(MurphyState(s), 36);
-    EXPECT_EQ(At(s, 3, 1), 0x1200);
+    EXPECT_EQ(At(s, 3, 1), kPushTargetYellow);
     Steps(s, 15, kUp);
     EXPECT_EQ(At(s, 3, 1), 18);
     EXPECT_EQ(s.MurphyPos, CellAt(s, 3, 2));

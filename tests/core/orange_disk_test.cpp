@@ -25,7 +25,7 @@ TEST(OrangeDiskFall, WaitsTwoFramesThenFallsCellByCellAndExplodesOnLanding) {
     const int p = w + 2;
     Step(s);
     EXPECT_EQ(f[p], 0x2008);
-    EXPECT_EQ(f[p + w], 0x0800);
+    EXPECT_EQ(f[p + w], kPushTargetOrange);
     Step(s);
     EXPECT_EQ(f[p], 0x2108);
     Step(s);
@@ -37,13 +37,13 @@ TEST(OrangeDiskFall, WaitsTwoFramesThenFallsCellByCellAndExplodesOnLanding) {
         EXPECT_TRUE(view.saw({64, 32, 0})) << k;
         EXPECT_TRUE(view.saw({64, 32 + 4 + 4 * k, 8})) << k;
         EXPECT_EQ(f[p], 0x3108 + 0x100 * k) << k;  // still in its upper cell
-        EXPECT_EQ(f[p + w], 0x0800) << k;
+        EXPECT_EQ(f[p + w], kPushTargetOrange) << k;
     }
     Step(s);
     // Nothing below the new cell: falls on without a pause.
     EXPECT_EQ(f[p], 0);
     EXPECT_EQ(f[p + w], 0x3008);
-    EXPECT_EQ(f[p + 2 * w], 0x0800);
+    EXPECT_EQ(f[p + 2 * w], kPushTargetOrange);
     Steps(s, 7);
     EXPECT_EQ(f[p + w], 0x3708);
     Step(s);
@@ -81,7 +81,7 @@ TEST(OrangeDiskFall, GoesBackToRestWhenItsReservationIsTaken) {
 
 TEST(OrangeDiskFall, ExplodesOnAnythingButAnExplosion) {
     for (uint16_t under : {uint16_t{2}, uint16_t{6}, uint16_t{1}, uint16_t{kFallTarget},
-                           uint16_t{0x0800}, uint16_t{0x031F}, uint16_t{0x821F}}) {
+                           uint16_t{kPushTargetOrange}, uint16_t{0x031F}, uint16_t{0x821F}}) {
         GameState s = MakeLevel({
             "#####",
             "#...#",
@@ -95,7 +95,7 @@ TEST(OrangeDiskFall, ExplodesOnAnythingButAnExplosion) {
         const int w = s.FieldWidth;
         const int p = w + 2;
         f[p] = 0x3708;
-        f[p + w] = 0x0800;
+        f[p + w] = kPushTargetOrange;
         f[p + 2 * w] = under;
         subOrangeDiskFrame(s, p);
         EXPECT_EQ(f[p], LowByte(under) == 31 ? 0 : 0x001F) << under;
@@ -127,7 +127,7 @@ TEST(OrangeDiskFall, PushedRightOntoAHoleFallsAtOnce) {
     const int w = s.FieldWidth;
     const int p = w + 2;
     f[p] = 0x2008;
-    f[p + w] = 0x0800;
+    f[p + w] = kPushTargetOrange;
     Step(s);
     EXPECT_EQ(f[p], 0x2108);
     Step(s);
