@@ -13,19 +13,22 @@
 #include "engine/game_state.h"
 #include "files/demo_files.h"
 #include "files/safe_write.h"
+#include "run/results_workbook.h"
 
 namespace tsn::cli {
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tessarin-cli verify [--csv FILE] [--jobs N] [--max-frames N] [--rules RULES] [--] "
+    "usage: tessarin-cli verify [--csv FILE] [--xlsx FILE] [--jobs N] [--max-frames N] [--rules RULES] [--] "
     "PATH...\n";
 
 struct VerifyArgs {
     std::vector<std::string> paths;
     std::string csv;
     bool csvGiven = false;
+    std::string xlsx;
+    bool xlsxGiven = false;
     int jobs = 0;
     int64_t maxFrames = 0;
     RunRules rules;
@@ -40,7 +43,7 @@ bool ParseArgs(const Args& args, VerifyArgs& out) {
             out.paths.push_back(a);
         } else if (a == "--") {
             options = false;
-        } else if (a == "--csv" || a == "--jobs" || a == "--max-frames" || a == "--rules") {
+        } else if (a == "--csv" || a == "--xlsx" || a == "--jobs" || a == "--max-frames" || a == "--rules") {
             if (i + 1 >= args.size()) return false;
             const std::string& value = args[++i];
             long long n = 0;
@@ -48,6 +51,10 @@ bool ParseArgs(const Args& args, VerifyArgs& out) {
                 if (value.empty()) return false;
                 out.csv = value;
                 out.csvGiven = true;
+            } else if (a == "--xlsx") {
+                if (value.empty()) return false;
+                out.xlsx = value;
+                out.xlsxGiven = true;
             } else if (a == "--rules" && ParseRules(value, out.rules)) {
             } else if (a == "--jobs" && ParseNumber(value, 1, 4096, n)) {
                 out.jobs = static_cast<int>(n);
@@ -66,14 +73,32 @@ bool ParseArgs(const Args& args, VerifyArgs& out) {
 }
 
 // The demo among `files` that the results file would replace, or an empty text.
-std::string DemoNamedByCsv(const std::string& csv, const std::vector<std::string>& files) {
+std::string DemoNamedBy(const std::string& results, const std::vector<std::string>& files) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (!fs::exists(csv, ec)) return {};
+    if (!fs::exists(results, ec)) return {};
     for (const auto& f : files) {
-        if (fs::equivalent(csv, f, ec)) return f;
+        if (fs::equivalent(results, f, ec)) return f;
     }
     return {};
+}
+
+// Refuses a results file that is one of the demos being verified.
+bool ResultsFileAllowed(const char* option, const std::string& results,
+                        const std::vector<std::string>& files) {
+    const auto demo = DemoNamedBy(results, files);
+    if (demo.empty()) return true;
+    std::fprintf(stderr, "tessarin-cli verify: %s %s is the demo %s being verified; "
+                 "choose another file for the results\n",
+                 option, PrintablePath(results).c_str(), PrintablePath(demo).c_str());
+    return false;
+}
+
+// Writes one results file; false after reporting a failure.
+bool Written(const FileStatus& written) {
+    if (written) return true;
+    std::fprintf(stderr, "tessarin-cli verify: %s\n", PrintableError(written.error()).c_str());
+    return false;
 }
 
 void PrintTable(const std::vector<VerificationRow>& rows) {
@@ -115,13 +140,9 @@ int Verify(const Args& args) {
     const auto files = FindDemoFiles(va.paths, &skipped);
     for (const auto& s : skipped)
         std::fprintf(stderr, "tessarin-cli verify: %s: %s\n", PrintablePath(s.path).c_str(), s.reason.c_str());
-    if (va.csvGiven) {
-        if (const auto demo = DemoNamedByCsv(va.csv, files); !demo.empty()) {
-            std::fprintf(stderr, "tessarin-cli verify: --csv %s is the demo %s being verified; "
-                         "choose another file for the results\n",
-                         PrintablePath(va.csv).c_str(), PrintablePath(demo).c_str());
-            return 2;
-        }
+    if ((va.csvGiven && !ResultsFileAllowed("--csv", va.csv, files)) ||
+        (va.xlsxGiven && !ResultsFileAllowed("--xlsx", va.xlsx, files))) {
+        return 2;
     }
 
     int jobs = va.jobs;
@@ -139,13 +160,12 @@ int Verify(const Args& args) {
     int status = failed == 0 && skipped.empty() ? 0 : 1;
     if (va.csvGiven) {
         const std::string text = ResultsText(rows);
-        const auto written = WriteFileSafely(
-            va.csv, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}, "verify");
-        if (!written) {
-            std::fprintf(stderr, "tessarin-cli verify: %s\n", PrintableError(written.error()).c_str());
+        if (!Written(WriteFileSafely(
+                va.csv, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}, "verify"))) {
             status = 1;
         }
     }
+    if (va.xlsxGiven && !Written(WriteResultsWorkbook(va.xlsx, rows))) status = 1;
     std::fflush(stdout);
     return status;
 }

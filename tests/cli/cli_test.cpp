@@ -16,6 +16,7 @@
 #include "sample_levels.h"
 #include "temp_dir.h"
 #include "test_level.h"
+#include "workbook_cells.h"
 
 namespace tsn {
 namespace {
@@ -99,7 +100,9 @@ TEST(Cli, VerifyReportsEveryKindOfFileInSortedOrder) {
     std::ofstream(dir.file("notes.txt")) << "ignored";
 
     const std::string csv = dir.file("result.txt");
-    const Output o = RunCli("verify " + dir.path().string() + " --csv " + csv + " --jobs 2");
+    const std::string xlsx = dir.file("result.xlsx");
+    const Output o = RunCli("verify " + dir.path().string() + " --csv " + csv + " --xlsx " + xlsx +
+                            " --jobs 2");
     EXPECT_EQ(o.status, 1);  // not every demo succeeded
     const auto lines = Lines(o.out);
     ASSERT_EQ(lines.size(), 6u) << o.out;
@@ -118,6 +121,14 @@ TEST(Cli, VerifyReportsEveryKindOfFileInSortedOrder) {
         "00003," + dir.file("d.tsn") + ",00000,0,0,NA,Error opening file\r\n"
         "00004," + dir.file("sub/a.TSN") + ",00000,64,64,Failed,\r\n";
     EXPECT_EQ(std::string(text.begin(), text.end()), expected);
+    if (testing::UnzipAvailable()) {
+        const auto cells = testing::SheetCells(xlsx);
+        EXPECT_EQ(cells.at("G1"), "Error");
+        EXPECT_EQ(cells.at("B5"), dir.file("sub/a.TSN"));
+        EXPECT_EQ(cells.at("D5"), "64");
+        EXPECT_EQ(cells.at("G3"), "Demo not found!");
+        EXPECT_EQ(cells.count("A6"), 0u);
+    }
 
     // Any number of jobs reports the same.
     EXPECT_EQ(RunCli("verify " + dir.path().string() + " --jobs 1").out, o.out);
