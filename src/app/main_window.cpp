@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_paths.h"
+#include "app/directory_batch.h"
 #include "app/game_session.h"
 #include "app/level_info_popup.h"
 #include "app/speed_table.h"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(const StartupData& startup, QSettings* store, QWidget* pa
     BuildControls();
     view_ = std::make_unique<ViewController>(s_, viewPort_, viewPane_, *this);
     session_ = std::make_unique<GameSession>(s_, *view_, sound_, keys_, *this);
+    batch_ = std::make_unique<DirectoryBatch>(*this);
     s_.view = view_.get();
     s_.sound = &sound_;
     BuildMenus();
@@ -358,6 +360,7 @@ void MainWindow::ShowStatistics() {
 }
 
 QString MainWindow::Caption() const {
+    if (const QString batch = batch_ ? batch_->MainCaption() : QString(); !batch.isEmpty()) return batch;
     QString c = QStringLiteral("Tessarin v.%1 - %2")
                     .arg(QStringLiteral(TESSARIN_VERSION))
                     .arg(QFileInfo(QString::fromStdString(s_.CurrentLevelFile)).fileName());

@@ -34,6 +34,7 @@ class QFrame;
 namespace tsn {
 
 class ClearTempDialog;
+class DirectoryBatch;
 class DirPanel;
 class GameSession;
 class LevelInfoPopup;
@@ -99,6 +100,8 @@ public:
     void UpdateDirPanel();
     DirPanel* DirectoryPanel() const { return dirPanel_; }
     LevelInfoPopup* InfoPopup() const { return infoPopup_.get(); }
+    // File -> "Play Dir": the demo folder check and its results window.
+    DirectoryBatch& Batch() { return *batch_; }
     // The file dialogs; tests answer them with a function of their own.
     FileDialogRunner fileDialog;
     // Runs each Clear Temp Folder dialog (default: modal until its "Ok").
@@ -268,6 +271,7 @@ private:
     DirPanel* dirPanel_ = nullptr;
     QDockWidget* dirDock_ = nullptr;
     std::unique_ptr<LevelInfoPopup> infoPopup_;
+    std::unique_ptr<DirectoryBatch> batch_;
 };
 
 }  // namespace tsn

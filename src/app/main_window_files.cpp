@@ -15,6 +15,7 @@
 #include "app/app_paths.h"
 #include "app/clear_temp_dialog.h"
 #include "app/dir_panel.h"
+#include "app/directory_batch.h"
 #include "app/game_session.h"
 #include "app/level_info_popup.h"
 #include "app/main_window.h"
@@ -52,6 +53,8 @@ void MainWindow::BuildFileMenu(QMenu* file) {
         ->setObjectName("menSaveAs");
     file->addAction("Save As Clean Level", this, [this] { SaveAsCommand(true); })
         ->setObjectName("memSaveAsClean");
+    file->addSeparator();
+    file->addAction("Play Dir", this, [this] { batch_->PlayDirCommand(); })->setObjectName("memPlayDir");
     file->addSeparator();
     file->addAction("Clear Temp Folder", this, [this] { ClearTempCommand(); })
         ->setObjectName("mnuClearTemp");
@@ -111,7 +114,7 @@ void MainWindow::UpdateFileControls() {
 }
 
 void MainWindow::UpdateDirPanel() {
-    const bool shown = settings_.ShowDirPanel && session_->GameMode == 1;
+    const bool shown = settings_.ShowDirPanel && session_->GameMode == 1 && s_.PlayingDirectory == 0;
     if (shown) {
         const QFileInfo current(QString::fromStdString(s_.CurrentLevelFile));
         dirPanel_->SetFolder(current.absolutePath());

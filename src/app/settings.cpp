@@ -84,6 +84,7 @@ Settings LoadSettings(QSettings& store, const QString& programFolder) {
     s.LastOpenFilter = int32("LastOpenFilter", 1);
     s.LastSaveFilter = int32("LastSaveFilter", 1);
     s.LastSaveDir = text("LastSaveDir", programFolder);
+    s.PlayAllInitFolder = text("PlayAllInitFolder", programFolder);
     s.LimitToOriginalFieldSize = boolean("LimitToOriginalFieldSize", true);
     s.EditZoom = real("EditZoom", 1);
     s.GameBackgroundColor = int32("GameBackgroundColor", 15395562);
@@ -132,6 +133,7 @@ void SaveSettings(QSettings& store, const Settings& s) {
     putNum("LastOpenFilter", s.LastOpenFilter);
     putNum("LastSaveFilter", s.LastSaveFilter);
     put("LastSaveDir", s.LastSaveDir);
+    put("PlayAllInitFolder", s.PlayAllInitFolder);
     putBool("LimitToOriginalFieldSize", s.LimitToOriginalFieldSize);
     putNum("EditZoom", s.EditZoom);
     putNum("GameBackgroundColor", s.GameBackgroundColor);

@@ -39,6 +39,7 @@ struct Settings {
     int LastOpenFilter = 1;
     int LastSaveFilter = 1;
     QString LastSaveDir;
+    QString PlayAllInitFolder;  // starting folder of the demo folder check
     bool LimitToOriginalFieldSize = true;
     double EditZoom = 1;
     int32_t GameBackgroundColor = 15395562;

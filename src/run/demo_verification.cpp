@@ -53,18 +53,22 @@ VerificationRow VerifyDemoFile(const std::string& path, int fileNumber, const Ve
     }
     const auto run = RunHeadless(s, {}, limit, afterFrame);
 
+    VerificationRow row = PlayedRow(s, fileNumber, path, false);
+    if (run.stoppedAtLimit && options.maxFrames > 0 && limit == options.maxFrames) {
+        row.solved = "Failed";
+        row.error = kFrameLimitWord;
+    }
+    return row;
+}
+
+VerificationRow PlayedRow(const GameState& s, int fileNumber, const std::string& path, bool skipped) {
     VerificationRow row;
     row.fileNumber = fileNumber;
     row.path = path;
     row.steps = s.StepCount;
     row.framesRead = s.DemoLengthFrames;
     row.framesPlayed = s.LastRunFrames / kFixedOne;
-    if (run.stoppedAtLimit && options.maxFrames > 0 && limit == options.maxFrames) {
-        row.solved = "Failed";
-        row.error = kFrameLimitWord;
-    } else {
-        SetVerdict(row, s.LevelSolved, false);
-    }
+    SetVerdict(row, s.LevelSolved, skipped);
     return row;
 }
 

@@ -21,6 +21,12 @@ struct VerifyOptions {
     int64_t progressFrames = int64_t{1} << 16;
 };
 
+struct GameState;
+
+// The row of a demo run that has ended: steps, the frames the demo holds and the frames
+// played, and the verdict; `skipped` when the user cut the run short.
+VerificationRow PlayedRow(const GameState& s, int fileNumber, const std::string& path, bool skipped);
+
 // Loads the file as the batch verifier does (the file check, then its first level with the
 // demo behind it), plays the demo by the options' rules with nothing displayed and returns
 // the result row. A file that cannot be checked or read gives "Error opening file" with the
