@@ -23,6 +23,7 @@
 #include "sample_levels.h"
 #include "temp_dir.h"
 #include "test_level.h"
+#include "test_save_options.h"
 #include "workbook_cells.h"
 
 namespace tsn {
@@ -30,13 +31,7 @@ namespace {
 
 using Phase = GameSession::Phase;
 
-SaveOptions Options() {
-    SaveOptions o;
-    o.signature.mySignature = "play dir test";
-    o.signature.dateTime = "today";
-    o.signature.version = "1.0.0";
-    return o;
-}
+SaveOptions Options() { return test::TestSaveOptions("play dir test"); }
 
 // The corridor level solved by its script and saved with the demo, less its last `cut` frames.
 void SaveCorridorDemo(const QString& path, int cut = 0) {

@@ -16,6 +16,7 @@
 #include "sample_levels.h"
 #include "temp_dir.h"
 #include "test_level.h"
+#include "test_save_options.h"
 #include "workbook_cells.h"
 
 namespace tsn {
@@ -46,13 +47,7 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-SaveOptions Options() {
-    SaveOptions o;
-    o.signature.mySignature = "cli test";
-    o.signature.dateTime = "today";
-    o.signature.version = "1.0.0";
-    return o;
-}
+SaveOptions Options() { return test::TestSaveOptions("cli test"); }
 
 // A standard level without Murphy: every run of it is lost after the 64-frame lead-out, so a
 // recording of it replays to "Failed" with equal frame counts.
