@@ -7,10 +7,10 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -53,6 +53,7 @@ public:
 ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("ShowResults");
     setWindowTitle("Results");
+    setAttribute(Qt::WA_QuitOnClose, false);  // the program ends with its main window
     openFile = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 
     auto* menu = new QMenuBar(this);
@@ -105,12 +106,7 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(list_);
     layout->addLayout(buttons);
     // Page Up and Page Down change the demo speed while the check runs (the list would scroll).
-    for (const bool faster : {true, false}) {
-        auto* key = new QShortcut(QKeySequence(faster ? Qt::Key_PageUp : Qt::Key_PageDown), this);
-        connect(key, &QShortcut::activated, this, [this, faster] {
-            if (running_) emit speedKey(faster);
-        });
-    }
+    list_->installEventFilter(this);
     resize(720, 400);
     SetRunningControls();
 }
@@ -229,6 +225,22 @@ void ResultsWindow::closeEvent(QCloseEvent* event) {
         exported_ = true;  // the results are given up
     }
     event->accept();
+}
+
+bool ResultsWindow::SpeedKey(const QKeyEvent& event) {
+    if (!running_ || (event.key() != Qt::Key_PageUp && event.key() != Qt::Key_PageDown)) return false;
+    emit speedKey(event.key() == Qt::Key_PageUp);
+    return true;
+}
+
+bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress)
+        return SpeedKey(static_cast<const QKeyEvent&>(*event));
+    return QWidget::eventFilter(watched, event);
+}
+
+void ResultsWindow::keyPressEvent(QKeyEvent* event) {
+    if (!SpeedKey(*event)) QWidget::keyPressEvent(event);
 }
 
 }  // namespace tsn

@@ -59,10 +59,14 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString Export(const QString& name, const std::function<FileStatus(const std::string&)>& write);
     void SetRunningControls();
+    // Page Up or Page Down during the check: true when taken.
+    bool SpeedKey(const QKeyEvent& event);
 
     QTreeWidget* list_ = nullptr;
     QPushButton* cmdDefaultSpeed_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 #include <map>
 
@@ -179,6 +180,10 @@ TEST_F(PlayDir, SkipMarksOnlyTheSkippedDemoAndCloseWaitsForTheEnd) {
         EXPECT_TRUE(results().isVisible());
         EXPECT_TRUE(w.Caption().endsWith(" - (Playing demo 1 of 2)"));
         EXPECT_EQ(results().windowTitle(), "Playing demo 1 of 2 :: PgUp/PgDn Change demo speed");
+        // Page Up makes the demo faster: from no display to the fastest speed.
+        EXPECT_EQ(g.DemoDelay, -1);
+        QTest::keyClick(results().List(), Qt::Key_PageUp);
+        EXPECT_EQ(g.DemoDelay, 0);
         Click("cmdSkipLevel");
     });
     Start();
