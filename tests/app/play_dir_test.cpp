@@ -20,19 +20,17 @@
 #include "engine/run.h"
 #include "files/qv_file.h"
 #include "files/tsn_file.h"
+#include "level_bytes.h"
 #include "main_window_fixture.h"
 #include "sample_levels.h"
 #include "temp_dir.h"
 #include "test_level.h"
-#include "test_save_options.h"
 #include "workbook_cells.h"
 
 namespace tsn {
 namespace {
 
 using Phase = GameSession::Phase;
-
-SaveOptions Options() { return test::TestSaveOptions("play dir test"); }
 
 // The corridor level solved by its script and saved with the demo, less its last `cut` frames.
 void SaveCorridorDemo(const QString& path, int cut = 0) {
@@ -44,14 +42,14 @@ void SaveCorridorDemo(const QString& path, int cut = 0) {
     for (int i = 0; i < cut; ++i) s.DemoBuffer.RemoveLastDemoKey();
     s.Info.setRandomSeed(s.StartRandomSeed);
     const std::string file = path.toStdString();
-    const FileStatus st = path.endsWith(".qv") ? SaveQV(s, file, false, Options())
-                                               : SaveTSN(s, file, false, false, Options());
+    const FileStatus st = path.endsWith(".qv") ? SaveQV(s, file, false, testing::FixedOptions())
+                                               : SaveTSN(s, file, false, false, testing::FixedOptions());
     ASSERT_TRUE(st) << st.error().Text();
 }
 
 void SaveWithoutDemo(const QString& path) {
     GameState s = test::MakeLevel(test::CorridorLevel());
-    ASSERT_TRUE(SaveQV(s, path.toStdString(), true, Options()));
+    ASSERT_TRUE(SaveQV(s, path.toStdString(), true, testing::FixedOptions()));
 }
 
 struct PlayDir : ::testing::Test {

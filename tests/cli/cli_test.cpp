@@ -16,7 +16,6 @@
 #include "sample_levels.h"
 #include "temp_dir.h"
 #include "test_level.h"
-#include "test_save_options.h"
 #include "workbook_cells.h"
 
 namespace tsn {
@@ -47,7 +46,13 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-SaveOptions Options() { return test::TestSaveOptions("cli test"); }
+SaveOptions Options() {
+    SaveOptions o;
+    o.signature.mySignature = "cli test";
+    o.signature.dateTime = "today";
+    o.signature.version = "1.0.0";
+    return o;
+}
 
 // A standard level without Murphy: every run of it is lost after the 64-frame lead-out, so a
 // recording of it replays to "Failed" with equal frame counts.

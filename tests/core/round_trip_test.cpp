@@ -16,7 +16,6 @@
 #include "sample_levels.h"
 #include "temp_dir.h"
 #include "test_level.h"
-#include "test_save_options.h"
 
 namespace tsn {
 namespace {
@@ -42,7 +41,13 @@ Recorded RecordRun(GameState& s) {
     return r;
 }
 
-SaveOptions RoundTripSaveOptions() { return test::TestSaveOptions("round trip", "2026-12-06 12:00:00"); }
+SaveOptions TestSaveOptions() {
+    SaveOptions o;
+    o.signature.mySignature = "round trip";
+    o.signature.dateTime = "2026-12-06 12:00:00";
+    o.signature.version = "1.0.0";
+    return o;
+}
 
 class RoundTrip : public ::testing::TestWithParam<const char*> {};
 
@@ -54,8 +59,8 @@ TEST_P(RoundTrip, ReplayFromTheFileSolvesInTheRecordedFrames) {
     const Recorded recorded = RecordRun(s);
     s.Info.setRandomSeed(s.StartRandomSeed);
     const FileStatus saved = std::string(GetParam()) == "qv"
-                                 ? SaveQV(s, path, false, RoundTripSaveOptions())
-                                 : SaveTSN(s, path, false, false, RoundTripSaveOptions());
+                                 ? SaveQV(s, path, false, TestSaveOptions())
+                                 : SaveTSN(s, path, false, false, TestSaveOptions());
     ASSERT_TRUE(saved) << saved.error().Text();
 
     const VerificationRow row = VerifyDemoFile(path, 1, VerifyOptions{});
@@ -85,7 +90,7 @@ TEST(RoundTrip, TheLastRunIsKeptAndPreferredByTheNextLoad) {
     s.CurrentLevelFile = dir.file("missing.dat");
     const Recorded recorded = RecordRun(s);
     const std::string temp = dir.file("tmp0x1.tsn");
-    ASSERT_TRUE(WriteLastRun(s, temp, RoundTripSaveOptions()));
+    ASSERT_TRUE(WriteLastRun(s, temp, TestSaveOptions()));
     EXPECT_EQ(s.LastRunFile, temp);
     EXPECT_EQ(s.CurrentLevelFile, dir.file("missing.dat"));
 
