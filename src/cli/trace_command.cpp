@@ -1,6 +1,7 @@
 // tessarin-cli trace: one line of engine state per frame, for finding where two runs part.
 #include <cinttypes>
 #include <cstdio>
+#include <random>
 #include <string>
 
 #include "cli/commands.h"
@@ -8,6 +9,9 @@
 #include "engine/field_hash.h"
 #include "engine/game_state.h"
 #include "engine/run.h"
+#include "files/level_digest.h"
+#include "files/safe_write.h"
+#include "files/saved_game.h"
 #include "run/run_setup.h"
 
 namespace tsn::cli {
@@ -16,9 +20,11 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tessarin-cli trace [--level N] [--demo | --actions DIGITS [--seed S]] "
-    "[--frames MAX] [--rules RULES] [--] FILE\n"
+    "[--frames MAX] [--rules RULES] [--save-at K OUT.tss] [--resume SAVED.tss] [--] FILE\n"
     "   or: tessarin-cli trace FILE [--level N] [--demo | --actions DIGITS [--seed S]] "
-    "[--frames MAX] [--rules RULES]\n";
+    "[--frames MAX] [--rules RULES] [--save-at K OUT.tss] [--resume SAVED.tss]\n"
+    "  --save-at K OUT.tss writes the saved game after frame K and goes on; --resume continues\n"
+    "  from a saved game of FILE (the actions stay numbered by the frame counter).\n";
 
 struct TraceArgs {
     std::string file;
@@ -30,6 +36,9 @@ struct TraceArgs {
     long seed = 0;
     long long maxFrames = 200000;
     RunRules rules;
+    long long saveAt = -1;
+    std::string saveFile;
+    std::string resumeFile;
 };
 
 bool ParseArgs(const Args& args, TraceArgs& t) {
@@ -66,6 +75,12 @@ bool ParseArgs(const Args& args, TraceArgs& t) {
             t.seedGiven = true;
         } else if (a == "--rules") {
             if (!value(v) || !ParseRules(v, t.rules)) return false;
+        } else if (a == "--save-at") {
+            if (!value(v) || !ParseNumber(v, 0, INT64_MAX / kFixedOne, n) || !value(t.saveFile))
+                return false;
+            t.saveAt = n;
+        } else if (a == "--resume") {
+            if (!value(t.resumeFile)) return false;
         } else if (a == "--frames") {
             if (!value(v) || !ParseNumber(v, 0, INT64_MAX / kFixedOne, n)) return false;
             t.maxFrames = n;
@@ -78,7 +93,37 @@ bool ParseArgs(const Args& args, TraceArgs& t) {
         }
     }
     if (t.demo && (t.actionsGiven || t.seedGiven)) return false;
+    if (!t.resumeFile.empty() && t.seedGiven) return false;
     return !t.file.empty();
+}
+
+bool Resume(GameState& s, const TraceArgs& t, const std::string& digest) {
+    const auto fail = [&t](const std::string& why) {
+        std::fprintf(stderr, "tessarin-cli trace: %s: %s\n", PrintablePath(t.resumeFile).c_str(),
+                     why.c_str());
+        return false;
+    };
+    std::vector<uint8_t> data;
+    FileSource src;
+    if (!src.Open(t.resumeFile)) return fail(src.LastError());
+    data.resize(static_cast<size_t>(src.Size()));
+    if (!src.Read(0, data.size(), data.data())) return fail(src.LastError());
+    const SavedGameRefusal refusal = LoadSavedGame(s, data, digest);
+    if (refusal != SavedGameRefusal::None) return fail(SavedGameRefusalText(refusal));
+    s.SavedGameLoads = static_cast<uint8_t>(s.SavedGameLoads + 1);
+    if ((s.DemoPlayback == 1) != t.demo)
+        return fail(t.demo ? "the saved game was not made during demo playback"
+                           : "the saved game was made during demo playback (use --demo)");
+    return true;
+}
+
+bool SaveAt(const GameState& s, const std::string& out, const std::string& digest) {
+    std::random_device device;
+    const uint64_t seed = (static_cast<uint64_t>(device()) << 32) | device();
+    const FileStatus written = WriteFileSafely(out, EncodeSavedGame(s, digest, seed), "QuickSave");
+    if (written) return true;
+    std::fprintf(stderr, "tessarin-cli trace: %s\n", PrintableError(written.error()).c_str());
+    return false;
 }
 
 }  // namespace
@@ -107,19 +152,43 @@ int Trace(const Args& args) {
     }
     BeginRun(s);
 
+    std::string digest;
+    if (!t.resumeFile.empty() || t.saveAt >= 0) {
+        auto d = DigestFileToHexStr(t.file);
+        if (!d) {
+            std::fprintf(stderr, "tessarin-cli trace: %s\n", PrintableError(d.error()).c_str());
+            return 1;
+        }
+        digest = *d;
+    }
+    if (!t.resumeFile.empty() && !Resume(s, t, digest)) return 1;
+
     std::printf("# frame murphy input infotrons reddisks seed solved leadout steps fieldhash\n");
-    const auto actions = [&t](int64_t frame) {
-        return frame < static_cast<int64_t>(t.actions.size())
-                   ? t.actions[static_cast<size_t>(frame)] - '0'
-                   : 0;
+    // Actions are numbered by the frame counter, so a resumed run takes the same ones.
+    const int64_t firstFrame = s.Frames();
+    const auto actions = [&t, firstFrame](int64_t frame) {
+        const int64_t k = firstFrame + frame;
+        return k < static_cast<int64_t>(t.actions.size()) ? t.actions[static_cast<size_t>(k)] - '0'
+                                                          : 0;
     };
+    bool saveFailed = false;
     const auto line = [](const GameState& g) {
         std::printf("%" PRId64 " %d %d %d %d %u %u %d %d %016" PRIx64 "\n", g.Frames(),
                     g.MurphyPos, g.MurphyInput, g.InfotronsNeeded, g.RedDiskCount,
                     static_cast<unsigned>(g.RandomSeed), static_cast<unsigned>(g.LevelSolved),
                     g.LeadOutCounter, g.StepCount, FieldHash(g));
     };
-    const auto r = RunHeadless(s, actions, t.maxFrames, line);
+    const auto afterFrame = [&](const GameState& g) {
+        line(g);
+        if (g.Frames() == t.saveAt && !SaveAt(g, t.saveFile, digest)) saveFailed = true;
+    };
+    if (s.Frames() == t.saveAt && !SaveAt(s, t.saveFile, digest)) return 1;
+    const auto r = RunHeadless(s, actions, t.maxFrames, afterFrame);
+    if (saveFailed) return 1;
+    if (t.saveAt > r.frames) {
+        std::fprintf(stderr, "tessarin-cli trace: the run ended before frame %lld\n", t.saveAt);
+        return 1;
+    }
     std::printf("end frames=%" PRId64 " solved=%d steps=%d\n", r.frames, r.solved ? 1 : 0, r.steps);
     return 0;
 }

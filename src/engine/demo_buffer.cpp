@@ -48,6 +48,24 @@ int DemoBufferObject::RemoveLastDemoKey() {
 
 void DemoBufferObject::Reset() { *this = DemoBufferObject(); }
 
+void DemoBufferObject::Restore(const std::vector<uint8_t>& bytes, int16_t lastKey,
+                               uint8_t checksum, uint8_t firstByte) {
+    Reset();
+    // Every buffer below the newest is full; the newest holds the rest (1 .. kCapacity bytes).
+    const size_t full = bytes.empty() ? 0 : (bytes.size() - 1) / kCapacity;
+    for (size_t k = 0; k < full; ++k) {
+        const auto from = bytes.begin() + static_cast<std::ptrdiff_t>(k * kCapacity);
+        store_.assign(from, from + kCapacity);
+        auto below = std::make_unique<DemoBufferObject>(std::move(*this));
+        *this = DemoBufferObject();
+        sub_ = std::move(below);
+    }
+    store_.assign(bytes.begin() + static_cast<std::ptrdiff_t>(full * kCapacity), bytes.end());
+    lastKey_ = lastKey;
+    checksum_ = checksum;
+    firstByte_ = firstByte;
+}
+
 void DemoBufferObject::Serialize(std::vector<uint8_t>& out) const {
     if (sub_) sub_->Serialize(out);
     out.insert(out.end(), store_.begin(), store_.end());

@@ -24,6 +24,11 @@ public:
     // Removes the last recorded frame and returns its action (-1 when nothing is recorded).
     int RemoveLastDemoKey();
     void Reset();
+    // Replaces the whole chain with `bytes` (oldest first), split into full buffers as
+    // recording would have split them; the newest buffer gets the last key, check-sum counter
+    // and first byte.
+    void Restore(const std::vector<uint8_t>& bytes, int16_t lastKey, uint8_t checksum,
+                 uint8_t firstByte);
 
     // Appends the recorded bytes of the whole chain, oldest first.
     void Serialize(std::vector<uint8_t>& out) const;
