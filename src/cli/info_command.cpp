@@ -1,15 +1,18 @@
-// tessarin-cli info: what every level of the given level files holds, and the progress a
-// player file records.
+// tessarin-cli info: what every level of the given level files holds, the progress a player
+// file records, and what a saved game was saved from.
 #include <cinttypes>
 #include <cstdio>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/player_info.h"
 #include "cli/printable.h"
+#include "files/byte_source.h"
 #include "files/level_file_summary.h"
+#include "files/saved_game.h"
 
 namespace tsn::cli {
 
@@ -93,9 +96,32 @@ FileResult<LevelFileSummary> Summary(const std::string& path) {
     }
 }
 
+// A saved game (known by its magic): what it was saved from and whether it is intact. Returns
+// nothing when the file is not a saved game, else whether it could be read and is intact.
+std::optional<bool> PrintSavedGame(const std::string& path) {
+    FileSource src;
+    uint8_t magic[3] = {};
+    if (!src.Open(path) || !src.Read(0, 3, magic) || std::string(magic, magic + 3) != "TSS")
+        return std::nullopt;
+    std::vector<uint8_t> data(static_cast<size_t>(src.Size()));
+    SavedGameSummary s;
+    if (!src.Read(0, data.size(), data.data()) || !SummarizeSavedGame(data, s)) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s: The saved file is corrupt!\n", PrintablePath(path).c_str());
+        return false;
+    }
+    std::printf("%s: saved game\n", PrintablePath(path).c_str());
+    std::printf("  level file digest %s, level %03d\n", PrintableText(s.digest).c_str(), s.levelNumber);
+    std::printf("  frame %" PRId64 ", Murphy at cell %d, Infotrons needed %d, demo %" PRId64 " bytes\n",
+                s.frames, s.murphyCell, s.infotronsNeeded, s.demoBytes);
+    std::printf("  check value: %s\n", s.checkValueHolds ? "holds" : "does not hold");
+    return s.checkValueHolds;
+}
+
 // Prints one file's levels; false when the file or one of its levels could not be read.
 bool PrintFile(const std::string& path) {
     if (IsPlayerFile(path)) return PrintPlayerFile(path);
+    if (const auto saved = PrintSavedGame(path)) return *saved;
     const auto summary = Summary(path);
     if (!summary) {
         std::fflush(stdout);

@@ -1,4 +1,5 @@
 // tessarin-cli trace: one line of engine state per frame, for finding where two runs part.
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <random>
@@ -24,7 +25,7 @@ constexpr const char* kUsage =
     "   or: tessarin-cli trace FILE [--level N] [--demo | --actions DIGITS [--seed S]] "
     "[--frames MAX] [--rules RULES] [--save-at K OUT.tss] [--resume SAVED.tss]\n"
     "  --save-at K OUT.tss writes the saved game after frame K and goes on; --resume continues\n"
-    "  from a saved game of FILE (the actions stay numbered by the frame counter).\n";
+    "  from a saved game of FILE (actions and --frames stay counted by the frame counter).\n";
 
 struct TraceArgs {
     std::string file;
@@ -183,7 +184,7 @@ int Trace(const Args& args) {
         if (g.Frames() == t.saveAt && !SaveAt(g, t.saveFile, digest)) saveFailed = true;
     };
     if (s.Frames() == t.saveAt && !SaveAt(s, t.saveFile, digest)) return 1;
-    const auto r = RunHeadless(s, actions, t.maxFrames, afterFrame);
+    const auto r = RunHeadless(s, actions, std::max<int64_t>(0, t.maxFrames - firstFrame), afterFrame);
     if (saveFailed) return 1;
     if (t.saveAt > r.frames) {
         std::fprintf(stderr, "tessarin-cli trace: the run ended before frame %lld\n", t.saveAt);

@@ -227,5 +227,52 @@ TEST(Cli, InfoShowsAPlayerFilesProgressAndRefusesACorruptOne) {
     EXPECT_EQ(bad.out, "");
 }
 
+// A run saved after frame K and resumed prints, from frame K + 1 on, exactly the lines of the
+// run that was never interrupted; the save itself changes nothing of the run it was made in.
+TEST(Cli, TraceResumedFromASavedGameEqualsTheUninterruptedRun) {
+    testing::TempDir dir;
+    const std::string levels = std::string(TESSARIN_LEVEL_DATA) + "/solutions/";
+    const std::string keys = "0123456789012345678901234567890123456789" + std::string(200, '4') +
+                             std::string(200, '2') + std::string(200, '1');
+    struct Case {
+        std::string file, run, seed;
+        std::vector<int> at;
+    };
+    // The seed of a keyboard run is the saved game's on resume.
+    for (const Case& c : {Case{levels + "036.qv", " --demo", "", {0, 151, 431}},
+                          Case{levels + "044.qv", " --frames 700 --actions " + keys, " --seed 5", {60, 333}}}) {
+        const Output full = RunCli("trace " + c.file + c.run + c.seed);
+        ASSERT_EQ(full.status, 0);
+        const auto fl = Lines(full.out);
+        for (int k : c.at) {
+            SCOPED_TRACE(c.file + " saved after frame " + std::to_string(k));
+            const std::string tss = dir.file("at" + std::to_string(k) + ".tss");
+            const Output saving = RunCli("trace " + c.file + c.run + c.seed + " --save-at " + std::to_string(k) + " " + tss);
+            EXPECT_EQ(saving.status, 0);
+            EXPECT_TRUE(saving.out == full.out);
+            const Output resumed = RunCli("trace " + c.file + c.run + " --resume " + tss);
+            ASSERT_EQ(resumed.status, 0);
+            const auto rl = Lines(resumed.out);
+            ASSERT_EQ(rl.size() + static_cast<size_t>(k), fl.size());
+            for (size_t i = 1; i < rl.size(); ++i) ASSERT_EQ(rl[i], fl[i + static_cast<size_t>(k)]);
+
+            const auto info = Lines(RunCli("info " + tss).out);
+            ASSERT_EQ(info.size(), 4u);
+            EXPECT_EQ(info[2].substr(0, 9 + std::to_string(k).size()), "  frame " + std::to_string(k) + ",");
+            EXPECT_EQ(info[3], "  check value: holds");
+        }
+    }
+    // A damaged saved game, one of another level file, and a frame the run never reaches.
+    const std::string tss = dir.file("at151.tss");
+    std::vector<uint8_t> bytes = testing::ReadBytes(tss);
+    bytes[bytes.size() / 2] ^= 1;
+    testing::WriteBytes(dir.file("bad.tss"), bytes);
+    EXPECT_EQ(RunCli("trace " + levels + "036.qv --demo --resume " + dir.file("bad.tss")).status, 1);
+    EXPECT_EQ(RunCli("info " + dir.file("bad.tss")).status, 1);
+    EXPECT_EQ(RunCli("trace " + levels + "037.qv --demo --resume " + tss).status, 1);
+    EXPECT_EQ(RunCli("trace " + levels + "036.qv --resume " + tss).status, 1);
+    EXPECT_EQ(RunCli("trace " + levels + "036.qv --demo --save-at 9999 " + dir.file("x.tss")).status, 1);
+}
+
 }  // namespace
 }  // namespace tsn
