@@ -321,7 +321,13 @@ SavedGameRefusal LoadSavedGame(GameState& s, std::span<const uint8_t> data,
     r.array(0, static_cast<int32_t>(t.ActiveCells.size()) - 1, t.ActiveCells.data());
     r.array(0, static_cast<int32_t>(t.ActiveCodes.size()) - 1, t.ActiveCodes.data());
     r.array(0, static_cast<int32_t>(t.TerminalBlinkTimer.size()) - 1, t.TerminalBlinkTimer.data());
-    if (const uint8_t* p = r.take(kLevelInfoSize)) std::copy_n(p, kLevelInfoSize, t.Info.bytes.begin());
+    // The info block as stored, but for the saved-game marks (load count, save mark): those
+    // the running level keeps, since a level file saved later takes them from the run.
+    if (const uint8_t* p = r.take(kLevelInfoSize)) {
+        std::copy_n(p, kLevelInfoSize, t.Info.bytes.begin());
+        t.Info.bytes[LevelInfo::kLoadCountOffset] = s.Info.bytes[LevelInfo::kLoadCountOffset];
+        t.Info.bytes[LevelInfo::kSaveMarkOffset] = s.Info.bytes[LevelInfo::kSaveMarkOffset];
+    }
 
     int32_t demoLength = 0, keyEvents = 0;
     int16_t checksum = 0;
@@ -338,9 +344,10 @@ SavedGameRefusal LoadSavedGame(GameState& s, std::span<const uint8_t> data,
     for (size_t i = 0; i < demo.size(); ++i) demo[i] ^= table[i % kTableSize];
 
     // Values the engine uses as indexes must point into the restored arrays.
-    if (t.DemoStartIndex < 0 || t.DemoStartIndex >= levelBytes || t.DemoReadIndex < 0 ||
-        t.CurrentLevelNumber != s.CurrentLevelNumber)
+    if (t.DemoStartIndex < 0 || t.DemoStartIndex >= levelBytes || t.DemoReadIndex < 0)
         return SavedGameRefusal::Corrupt;
+    // A level set's file holds many levels: the saved game belongs to one of them.
+    if (t.CurrentLevelNumber != s.CurrentLevelNumber) return SavedGameRefusal::OtherLevelFile;
 
     t.SavedGameLoads = e.savedLoads;
     t.Rules.AllowRedDiskCheat = (e.flags & kRedDiskCheat) != 0;

@@ -44,7 +44,7 @@ std::vector<uint8_t> EncodeSavedGame(const GameState& s, const std::string& dige
 enum class SavedGameRefusal {
     None,
     NotSavedGame,    // the magic is not "TSS"
-    OtherLevelFile,  // the stored digest is not the running level file's
+    OtherLevelFile,  // saved from another level file, or another level of the running set
     Corrupt,         // check value, format, length, bounds or sizes do not fit
 };
 

@@ -182,6 +182,10 @@ TEST(SavedGame, IntactFilesThatDoNotFitTheLevelAreRefused) {
     const std::vector<uint8_t> untouched = Image(standard);
     EXPECT_EQ(LoadSavedGame(standard, resealed(Image(narrow)), kDigest), SavedGameRefusal::Corrupt);
 
+    GameState otherLevel = standard;
+    otherLevel.CurrentLevelNumber = 2;
+    EXPECT_EQ(LoadSavedGame(standard, Image(otherLevel), kDigest), SavedGameRefusal::OtherLevelFile);
+
     std::vector<uint8_t> wrongFormat = Image(standard);
     wrongFormat[3] = 16;
     EXPECT_EQ(LoadSavedGame(standard, resealed(wrongFormat), kDigest), SavedGameRefusal::Corrupt);
