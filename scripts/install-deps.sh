@@ -11,6 +11,7 @@ packages=(
   libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   lame
+  unzip
 )
 
 missing=()
