@@ -66,7 +66,8 @@ FileResult<std::string> NewLastRunFile(const LastRunNameParts& parts) {
     // Any entry counts as taken, a link to nowhere included.
     std::error_code ec;
     for (int n = 2; fs::exists(fs::symlink_status(path, ec)); ++n) {
-        const std::string suffix = "-" + std::to_string(n);
+        std::string suffix = "-";
+        suffix += std::to_string(n);
         std::string name =
             LastRunFileName(parts, limit > suffix.size() ? limit - suffix.size() : 0);
         name.insert(name.size() - 4, suffix);
