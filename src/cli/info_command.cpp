@@ -124,9 +124,7 @@ bool PrintFile(const std::string& path) {
     if (const auto saved = PrintSavedGame(path)) return *saved;
     const auto summary = Summary(path);
     if (!summary) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "%s: %s\n", PrintablePath(path).c_str(),
-                     PrintableError(summary.error()).c_str());
+        ReportFileError(path, summary.error());
         return false;
     }
     bool ok = true;

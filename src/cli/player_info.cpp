@@ -35,9 +35,7 @@ bool IsPlayerFile(const std::string& path) {
 bool PrintPlayerFile(const std::string& path) {
     const auto r = LoadPlayerFile(path);
     if (!r) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "%s: %s\n", PrintablePath(path).c_str(),
-                     PrintableError(r.error()).c_str());
+        ReportFileError(path, r.error());
         return false;
     }
     std::printf("%s: player file\n", PrintablePath(path).c_str());

@@ -66,4 +66,9 @@ std::string PrintableError(const FileError& e) {
     return FileError{e.procedure, e.step, PrintablePath(e.description)}.Text();
 }
 
+void ReportFileError(const std::string& path, const FileError& e) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s: %s\n", PrintablePath(path).c_str(), PrintableError(e).c_str());
+}
+
 }  // namespace tsn::cli

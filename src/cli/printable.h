@@ -18,4 +18,7 @@ std::string PrintablePath(const std::string& text);
 // The error's text with its description made printable.
 std::string PrintableError(const FileError& e);
 
+// "PATH: error" on stderr, after what stdout already holds, so the two streams stay in order.
+void ReportFileError(const std::string& path, const FileError& e);
+
 }  // namespace tsn::cli
