@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "files/byte_source.h"
 #include "files/check_value.h"
 
 namespace tsn {
@@ -23,10 +24,7 @@ void Put32(uint8_t* p, uint32_t v) {
     for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
-uint32_t Get32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
+uint32_t Get32(const uint8_t* p) { return static_cast<uint32_t>(GetI32(p)); }
 
 void PutText(uint8_t* p, size_t width, const std::string& text) {
     std::memset(p, ' ', width);
@@ -104,10 +102,10 @@ FileResult<PlayerRecord> DecodePlayerFile(std::span<const uint8_t> bytes) {
         const uint8_t* p = b + kProgressAt + i * kProgressEntrySize;
         e.state = p[0];
         std::copy(p + 1, p + 4, e.reserved.begin());
-        e.playTime = static_cast<int32_t>(Get32(p + 4));
-        e.runs = static_cast<int32_t>(Get32(p + 8));
-        e.steps = static_cast<int32_t>(Get32(p + 12));
-        e.bestSteps = static_cast<int32_t>(Get32(p + 16));
+        e.playTime = GetI32(p + 4);
+        e.runs = GetI32(p + 8);
+        e.steps = GetI32(p + 12);
+        e.bestSteps = GetI32(p + 16);
         std::copy(p + 20, p + 40, e.reserved2.begin());
     }
     r.reserved = Get32(b + kReservedAt);
