@@ -90,9 +90,16 @@ void GameSession::IdleTurn() {
 
 // ---------------------------------------------------------------- the start of a run
 
-void GameSession::PlayCommand() { StartRun(false); }
+void GameSession::PlayCommand() {
+    if (phase_ != Phase::Idle) return;
+    if (EditMode && editorPlay && !editorPlay()) return;
+    StartRun(false);
+}
 
-void GameSession::PlayDemoCommand() { StartRun(true); }
+// The editor plays only the level it edits.
+void GameSession::PlayDemoCommand() {
+    if (!EditMode) StartRun(true);
+}
 
 void GameSession::NormalizeFieldBytes() {
     for (auto& b : s_.FieldBytes) {

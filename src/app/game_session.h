@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 
 #include "app/command_keys.h"
 #include "app/key_table.h"
@@ -62,6 +63,10 @@ public:
     int GameMode = 2;
     bool EditMode = false;
     RunRules Rules;  // from the settings
+    // In the editor the play command first hands the edited level to the run (false: no run);
+    // the grid key toggles the editor's grid.
+    std::function<bool()> editorPlay;
+    std::function<void()> gridKey;
 
     // Commands of the buttons, menus and keys. Starting a run only changes the phase: the
     // run's frames follow from the event loop.

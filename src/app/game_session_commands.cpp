@@ -223,7 +223,6 @@ void GameSession::Execute(Command c) {
     switch (c) {
         case Command::None:
         case Command::AltHeld:
-        case Command::Grid:       // the editor arrives later
         case Command::QuickSave:  // saved games arrive later
         case Command::QuickLoad:
             break;
@@ -232,6 +231,12 @@ void GameSession::Execute(Command c) {
         case Command::FxDown: SubSoundFxVol(false); break;
         case Command::FxUp: SubSoundFxVol(true); break;
         case Command::MemoryMode: MemoryMode = true; break;
+        case Command::Grid:
+            if (!KeyRepeatLock && gridKey) {
+                gridKey();
+                TakeKeyLock();
+            }
+            break;
         case Command::ShowRedDisks:
             if (s_.RedDiskShowCount == 0 && s_.NoDisplay == 0) {
                 view_.showRedDisks(s_.RedDiskCount);

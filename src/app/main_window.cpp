@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -21,6 +22,7 @@
 
 #include "app/app_paths.h"
 #include "app/directory_batch.h"
+#include "app/editor_controller.h"
 #include "app/game_session.h"
 #include "app/level_info_popup.h"
 #include "app/speed_table.h"
@@ -80,6 +82,7 @@ MainWindow::MainWindow(const StartupData& startup, QSettings* store, QWidget* pa
     connect(session_.get(), &GameSession::quitRequested, this, &QWidget::close,
             Qt::QueuedConnection);
     sound_.onError = [this](const QString& text) { ErrorBox("Error", text); };
+    BuildEditMenu();
 }
 
 MainWindow::~MainWindow() {
@@ -348,6 +351,7 @@ void MainWindow::UpdateAllControls() {
     UpdateFileControls();
     ShowStatistics();
     ShowInfotronsNeeded(s_.InfotronsNeeded);
+    if (editor_) editor_->UpdateControls();
 }
 
 void MainWindow::ShowStatistics() {
@@ -364,6 +368,7 @@ QString MainWindow::Caption() const {
     QString c = QStringLiteral("Tessarin v.%1 - %2")
                     .arg(QStringLiteral(TESSARIN_VERSION))
                     .arg(QFileInfo(QString::fromStdString(s_.CurrentLevelFile)).fileName());
+    if (editor_ && editor_->LevelChanged()) c += "*";
     if (s_.GameRunning != 0) {
         const int32_t delay = s_.DemoPlayback == 1 ? session_->DemoDelay : session_->PlayDelay;
         c += " - (FPS " + GetSpeedDescriptionFPS(delay) + ")";
@@ -382,6 +387,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w == nullptr || w->window() != this || QApplication::activeModalWidget() != nullptr)
             return false;
+        // Typing into a text box of the window (the editor's header) is not the game's.
+        if (qobject_cast<QLineEdit*>(w) != nullptr) return false;
         // Only the window's own events count once (the filter also sees the events a child
         // passes on to its parent).
         auto* e = static_cast<QKeyEvent*>(event);
@@ -396,6 +403,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Unsaved edits are offered for saving first; Cancel keeps the window.
+    if (s_.GameRunning == 0 && editor_ && !editor_->LeaveFirst()) {
+        event->ignore();
+        return;
+    }
     session_->QuitRequested = true;
     s_.StopRequested = -1;
     s_.EndLevelNow = 1;

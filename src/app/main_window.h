@@ -35,6 +35,8 @@ namespace tsn {
 
 class ClearTempDialog;
 class DirectoryBatch;
+class EditorController;
+class NewLevelDialog;
 class DirPanel;
 class GameSession;
 class LevelInfoPopup;
@@ -89,9 +91,10 @@ public:
     // A file handed over by a second start of the program: opened unless a run is under way.
     void OpenHandedFile(const QString& path);
     void OpenCommand();
-    void SaveCommand();
+    // Both return whether the level was saved.
+    bool SaveCommand();
     // Save as, and (clean) save without the demo.
-    void SaveAsCommand(bool clean);
+    bool SaveAsCommand(bool clean);
     void NewLevelSetCommand();
     void ClearTempCommand();
     void ShowLevelInfoCommand();
@@ -106,6 +109,13 @@ public:
     FileDialogRunner fileDialog;
     // Runs each Clear Temp Folder dialog (default: modal until its "Ok").
     std::function<void(ClearTempDialog&)> clearTempRunner;
+
+    // ---- The level editor (main_window_editor.cpp, editor_controller.h) ----
+    EditorController& Editor() { return *editor_; }
+    // File -> "New S&tandard Level" (60 x 24) and "&New Level" (the size dialog first).
+    void NewLevelCommand(bool standard);
+    // Runs the size dialog of a new level (default: modal): true when confirmed.
+    std::function<bool(NewLevelDialog&)> newLevelRunner;
 
     // The player's progress in the current level file and where it is kept (empty when the
     // file has none).
@@ -145,6 +155,7 @@ public:
     void ClearRedDiskCount() override;
 
 protected:
+    friend class EditorController;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -162,6 +173,8 @@ private:
     void ShowStatistics();
     // main_window_files.cpp
     void BuildFileMenu(QMenu* file);
+    void AddNewLevelItems(QMenu* file);
+    void BuildEditMenu();
     void BuildFileControls();
     void AddDirPanelItem(QMenu* view);
     void AddLevelInfoItem(QMenu* view);
@@ -272,6 +285,8 @@ private:
     QDockWidget* dirDock_ = nullptr;
     std::unique_ptr<LevelInfoPopup> infoPopup_;
     std::unique_ptr<DirectoryBatch> batch_;
+    QMenu* menEditMain_ = nullptr;
+    std::unique_ptr<EditorController> editor_;
 };
 
 }  // namespace tsn

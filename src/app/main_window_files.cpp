@@ -16,6 +16,7 @@
 #include "app/clear_temp_dialog.h"
 #include "app/dir_panel.h"
 #include "app/directory_batch.h"
+#include "app/editor_controller.h"
 #include "app/game_session.h"
 #include "app/level_info_popup.h"
 #include "app/main_window.h"
@@ -54,7 +55,9 @@ void MainWindow::BuildFileMenu(QMenu* file) {
     file->addAction("Save As Clean Level", this, [this] { SaveAsCommand(true); })
         ->setObjectName("memSaveAsClean");
     file->addSeparator();
-    file->addAction("Play Dir", this, [this] { batch_->PlayDirCommand(); })->setObjectName("memPlayDir");
+    file->addAction("Play Dir", this, [this] {
+            if (editor_->LeaveFirst()) batch_->PlayDirCommand();
+        })->setObjectName("memPlayDir");
     file->addSeparator();
     file->addAction("Clear Temp Folder", this, [this] { ClearTempCommand(); })
         ->setObjectName("mnuClearTemp");
@@ -156,6 +159,7 @@ bool MainWindow::StartFileAccepted(const QString& path) {
 
 bool MainWindow::OpenLevelFile(const QString& path, bool start) {
     if (OpenRefusal(session_->CurrentPhase(), s_.DemoPlayback == 1) != nullptr) return false;
+    if (!editor_->LeaveFirst()) return false;
     if (!StartFileAccepted(path)) return false;
     if (!InitNewLevelFile(path)) return false;
     if (dirDock_->isVisible()) dirPanel_->SetFolder(QFileInfo(path).absolutePath());
@@ -244,16 +248,17 @@ bool MainWindow::SaveTo(const QString& path, bool asContainer, bool clean) {
     // list, the caption and the controls follow it.
     s_.ReloadFromLevelFile = true;
     InitNewLevelFile(path);
+    editor_->LevelSaved();
     return true;
 }
 
-void MainWindow::SaveCommand() {
+bool MainWindow::SaveCommand() {
     const std::string file = SaveCommandFile(s_, data_.tempLevelFile.toStdString(), s_.CurrentLevelFile);
     if (SaveActsAsSaveAs(file)) return SaveAsCommand(false);
-    SaveTo(QString::fromStdString(file), true, false);
+    return SaveTo(QString::fromStdString(file), true, false);
 }
 
-void MainWindow::SaveAsCommand(bool clean) {
+bool MainWindow::SaveAsCommand(bool clean) {
     FileDialogRequest r;
     r.save = true;
     r.title = clean ? "Save As Clean Level" : "Save As";
@@ -274,7 +279,7 @@ void MainWindow::SaveAsCommand(bool clean) {
             !AskYesNo(r.title, QFileInfo(path).fileName() +
                                    " already exists.\nDo you want to replace it?")) {
             if (clean) QMessageBox::critical(this, kNotSavedTitle, kNotSavedText);
-            return;
+            return false;
         }
         switch (ChooseSaveTarget(path.toStdString(), s_.NonStandardLevel)) {
             case SaveTarget::kQvRefused:
@@ -286,17 +291,19 @@ void MainWindow::SaveAsCommand(bool clean) {
             case SaveTarget::kNothing: break;  // the chosen filter always gives a writable name
         }
     }
-    if (!clean) return;
+    if (!clean) return saved;
     keys_.ReleaseAll();
     if (saved)
         QMessageBox::information(this, "SaveAs", "A clean level was saved successfully.");
     else
         QMessageBox::critical(this, kNotSavedTitle, kNotSavedText);
+    return saved;
 }
 
 // ---------------------------------------------------------------- new level set
 
 void MainWindow::NewLevelSetCommand() {
+    if (!editor_->LeaveFirst()) return;
     for (;;) {
         FileDialogRequest r;
         r.save = true;

@@ -13,6 +13,7 @@ namespace tsn {
 void MainWindow::BuildMenus() {
     menFile_ = menuBar()->addMenu("&File");
     BuildFileMenu(menFile_);
+    AddNewLevelItems(menFile_);
     BuildGameModeMenu();
     BuildSkipMenu();
 

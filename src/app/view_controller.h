@@ -38,6 +38,7 @@ public:
     // The sheet every rebuild copies from.
     bool LoadSheet(const QString& path);
     void SetSheet(const QImage& sheet) { sheet_ = sheet; }
+    const QImage& Sheet() const { return sheet_; }
 
     // Menu check marks of the zoom items.
     std::function<void(int item)> onZoomItemChecked;

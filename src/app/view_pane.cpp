@@ -1,5 +1,6 @@
 #include "app/view_pane.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -32,6 +33,32 @@ void ViewPane::paintEvent(QPaintEvent*) {
                         inside.width() * sx, inside.height() * sy);
     if (inside != source) p.fillRect(rect(), Qt::black);  // every frame otherwise: it is costly
     p.drawImage(target, buffer_->Surface(), QRectF(inside));
+    if (!cursorCell_.isEmpty()) {
+        p.setPen(Qt::white);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(cursorCell_.adjusted(0, 0, -1, -1));
+    }
+}
+
+void ViewPane::SetCursorCell(const QRect& cell) {
+    if (cell == cursorCell_) return;
+    cursorCell_ = cell;
+    update();
+}
+
+void ViewPane::mousePressEvent(QMouseEvent* e) {
+    if (onMousePress) onMousePress(e);
+    e->accept();
+}
+
+void ViewPane::mouseMoveEvent(QMouseEvent* e) {
+    if (onMouseMove) onMouseMove(e);
+    e->accept();
+}
+
+void ViewPane::mouseReleaseEvent(QMouseEvent* e) {
+    if (onMouseRelease) onMouseRelease(e);
+    e->accept();
 }
 
 void ViewPane::wheelEvent(QWheelEvent* e) {

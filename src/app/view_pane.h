@@ -1,6 +1,7 @@
 #pragma once
 // The view pane: shows the visible part of the scroll buffer stretched by the zoom, with
 // nearest-neighbour scaling so that pixel art stays sharp.
+#include <QRect>
 #include <QWidget>
 #include <functional>
 
@@ -15,13 +16,25 @@ public:
     void SetBuffer(ScrollBuffer* buffer) { buffer_ = buffer; }
     // The mouse wheel over the pane: positive rotation zooms in.
     std::function<void(int rotation)> onWheel;
+    // Presses, moves and releases of the mouse over the pane.
+    std::function<void(QMouseEvent* e)> onMousePress;
+    std::function<void(QMouseEvent* e)> onMouseMove;
+    std::function<void(QMouseEvent* e)> onMouseRelease;
+
+    // A one-cell outline drawn over the picture (pane pixels); an empty rectangle draws none.
+    void SetCursorCell(const QRect& cell);
+    QRect CursorCell() const { return cursorCell_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     ScrollBuffer* buffer_ = nullptr;
+    QRect cursorCell_;
 };
 
 // The area around the pane (the pane is laid out inside it on every resize).

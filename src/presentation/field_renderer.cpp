@@ -119,6 +119,14 @@ void FieldRenderer::RestoreFrame() {
     }
 }
 
+void FieldRenderer::DrawGrid() {
+    if (scroll_ != nullptr) scroll_->DrawGrid(GridColor, s_.FieldWidth, s_.FieldHeight, s_.NonStandardLevel);
+}
+
+void FieldRenderer::DrawGrid2(int column, int row) {
+    if (scroll_ != nullptr) scroll_->DrawGrid2(GridColor, column, row, s_.NonStandardLevel);
+}
+
 void FieldRenderer::SetDisplayRegion() {
     Region = RegionFor(s_.FieldWidth, s_.FieldHeight, BorderShown);
     if (!s_.LevelLoaded) return;
@@ -142,6 +150,7 @@ void FieldRenderer::DisplayLevel() {
             ForRegion([this](int x, int y) { DrawFieldAnimated(x, y); });
         } else {
             DrawWholeRegion();
+            if (ShowGrid) DrawGrid();
         }
     } else if (s_.GameRunning == 0) {
         DrawWholeRegion();

@@ -30,6 +30,9 @@ public:
 
     bool BorderShown = false;
     bool EditMode = false;
+    // The editor's grid over every cell (none for levels of other than the standard size).
+    bool ShowGrid = false;
+    uint32_t GridColor = 0;
     DisplayRegion Region;
     // Draws a Snik Snak or an Electron at its cell in its current phase; without it the
     // element's resting sprite is drawn.
@@ -44,6 +47,9 @@ public:
     void DrawFieldAnimated(int column, int row);    // the enemies themselves
     void DrawFrame(int inset);
     void RestoreFrame();
+    // The editor's grid lines around every cell, and around one cell; both present.
+    void DrawGrid();
+    void DrawGrid2(int column, int row);
 
     // Sets the region from the border choice and, with a level loaded, draws the frame.
     void SetDisplayRegion();

@@ -1,0 +1,535 @@
+#include "app/editor_controller.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCursor>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "app/editor_header.h"
+#include "app/editor_palette.h"
+#include "app/game_session.h"
+#include "app/main_window.h"
+#include "app/region_dialogs.h"
+#include "app/special_port_dialog.h"
+#include "app/view_controller.h"
+#include "app/view_pane.h"
+#include "editor/editor_coding.h"
+#include "editor/special_ports.h"
+#include "engine/element_codes.h"
+#include "engine/game_state.h"
+#include "engine/level_start.h"
+#include "files/paths.h"
+#include "presentation/rounding.h"
+#include "presentation/viewport.h"
+
+namespace tsn {
+
+namespace {
+inline constexpr const char* kChangedQuestion =
+    "The level has been changed! Do you want to save it to disk?";
+
+QString TrimmedTitle(const LevelInfo& info) {
+    return QString::fromLatin1(info.title().c_str()).trimmed();
+}
+
+int TypedNumber(const QLineEdit* box) {
+    bool ok = false;
+    const int v = box->text().trimmed().toInt(&ok);
+    return ok ? v : 0;
+}
+}  // namespace
+
+EditorController::EditorController(MainWindow& w)
+    : w_(w), model_(w.s_), mouse_(w.s_, *w.view_) {
+    header_ = new EditorHeader(w.view_->Sheet());
+    dock_ = new QDockWidget(&w);
+    dock_->setObjectName("EditorDock");
+    dock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock_->setTitleBarWidget(new QWidget(dock_));
+    dock_->setWidget(header_);
+    w.addDockWidget(Qt::RightDockWidgetArea, dock_);
+    dock_->hide();
+
+    ViewPane* pane = w.viewPane_;
+    pane->setMouseTracking(true);
+    pane->onMousePress = [this](QMouseEvent* e) {
+        mouse_.Press(e->button(), e->modifiers(), e->position());
+    };
+    pane->onMouseMove = [this](QMouseEvent* e) { mouse_.Move(e->buttons(), e->position()); };
+    pane->onMouseRelease = [this](QMouseEvent* e) {
+        mouse_.Release(e->button(), e->modifiers(), e->position(), e->globalPosition().toPoint());
+    };
+    mouse_.setCursor = [pane](Qt::CursorShape shape) { pane->setCursor(shape); };
+    mouse_.dialogOpen = [this] { return (fill_ && fill_->isVisible()) || (flip_ && flip_->isVisible()); };
+    mouse_.contextMenu = [this](const QPoint& global, int column, int row) {
+        ContextMenu(global, column, row);
+    };
+    mouse_.canvas.strokeStarted = [this] {
+        model_.BeginStroke();
+        AfterEdit();
+    };
+    mouse_.canvas.paint = [this](int column, int row) {
+        if (!model_.PutElement(column, row, selected_)) return;
+        DrawCell(column, row);
+        w_.view_->Present();
+        w_.UpdateMainCaption();
+    };
+    mouse_.canvas.strokeEnded = [this] { ShowCounts(); };
+    mouse_.canvas.hover = [this](int column, int row) { Hover(column, row); };
+
+    connect(header_->Palette(), &ElementPalette::selected, this, [this](int code) { selected_ = code; });
+    connect(header_, &EditorHeader::titleLeft, this, [this] {
+        if (!Active()) return;
+        model_.SetTitle(header_->Title()->text().toLatin1().toStdString());
+        header_->Title()->setText(TrimmedTitle(w_.s_.Info));
+        AfterEdit();
+    });
+    auto commitNeeded = [this] {
+        if (!Active() || header_->All()->isChecked()) return;
+        model_.SetInfotronsNeeded(TypedNumber(header_->InfotronsNeeded()));
+        header_->InfotronsNeeded()->setText(QString::number(w_.s_.Info.infotronsNeeded()));
+        AfterEdit();
+    };
+    connect(header_, &EditorHeader::infotronsEntered, this, commitNeeded);
+    connect(header_, &EditorHeader::infotronsLeft, this, commitNeeded);
+    connect(header_->All(), &QCheckBox::clicked, this, [this](bool all) {
+        model_.SetAllInfotrons(all);
+        header_->InfotronsNeeded()->setEnabled(!all);
+        header_->InfotronsNeeded()->setText(QString::number(w_.s_.Info.infotronsNeeded()));
+        AfterEdit();
+    });
+    connect(header_->Gravity(), &QCheckBox::clicked, this, [this](bool on) {
+        model_.SetGravity(on);
+        AfterEdit();
+    });
+    connect(header_->FrozenZonks(), &QCheckBox::clicked, this, [this](bool on) {
+        model_.SetFrozenZonks(on);
+        AfterEdit();
+    });
+
+    w.session_->editorPlay = [this] { return BeginTestPlay(); };
+    w.session_->gridKey = [this] { ToggleGrid(); };
+    connect(w.session_.get(), &GameSession::runEnded, this, [this] {
+        if (w_.s_.PlayFromEditor != 0) EndTestPlay();
+    });
+    // The editor keeps its own zoom.
+    auto checked = w.view_->onZoomItemChecked;
+    w.view_->onZoomItemChecked = [this, checked](int item) {
+        if (checked) checked(item);
+        if (Active()) w_.settings_.EditZoom = item / 8.0;
+    };
+}
+
+EditorController::~EditorController() = default;
+
+bool EditorController::Active() const { return w_.s_.EditorActive; }
+
+// ---------------------------------------------------------------- the Edit menu
+
+void EditorController::BuildMenu(QMenu* edit) {
+    menu_ = edit;
+    undo_ = edit->addAction("Undo", this, [this] { Undo(); });
+    undo_->setObjectName("mnuUndo");
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_ = edit->addAction("Redo", this, [this] { Redo(); });
+    redo_->setObjectName("mnuRedo");
+    redo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    undoSeparator_ = edit->addSeparator();
+    fillItem_ = edit->addAction("Fill Area", this, [this] { OpenFillDialog(); });
+    fillItem_->setObjectName("mnuFill");
+    flipMenu_ = edit->addMenu("Flip");
+    flipMenu_->setObjectName("mnuFlip");
+    flipMenu_->addAction("Horizontal", this, [this] { Flip(true); })->setObjectName("mnuFlipH");
+    flipMenu_->addAction("Vertical", this, [this] { Flip(false); })->setObjectName("mnuFlipV");
+    flipMenu_->addAction("Custom Values", this, [this] { OpenFlipDialog(); })->setObjectName("mnuFlipC");
+    edit->addSeparator();
+    edit_ = edit->addAction("&Edit Level", this, [this] { Toggle(); });
+    edit_->setObjectName("menEdit");
+    edit->addSeparator();
+    edit->addAction("&Paste", this, [this] { Redraw(); })->setObjectName("menPaste");
+    restoreBorder_ = edit->addAction("Restore &border", this, [this] { RestoreBorder(); });
+    restoreBorder_->setObjectName("menRestoreBorder");
+    sp_ = edit->addAction("Special Port", this, [this] {
+        const QPoint c = sp_->data().toPoint();
+        SpecialPort(c.x(), c.y());
+    });
+    sp_->setObjectName("menSp");
+    sp_->setVisible(false);
+    for (QAction* a : {undo_, redo_, undoSeparator_}) a->setVisible(false);
+
+    // Ctrl+1 and Ctrl+2 over the canvas take the corners of an open region dialog.
+    for (const bool second : {false, true}) {
+        auto* key = new QShortcut(QKeySequence(Qt::CTRL | (second ? Qt::Key_2 : Qt::Key_1)), &w_);
+        key->setContext(Qt::ApplicationShortcut);
+        connect(key, &QShortcut::activated, this, [this, second] {
+            TakeCorner(second, w_.viewPane_->mapFromGlobal(QCursor::pos()));
+        });
+    }
+}
+
+void EditorController::UpdateControls() {
+    const bool running = w_.s_.GameRunning != 0;
+    menu_->setEnabled(!running);
+    edit_->setEnabled(w_.s_.LevelLoaded || Active());
+    for (QAction* a : {fillItem_, restoreBorder_}) a->setEnabled(Active());
+    flipMenu_->setEnabled(Active());
+    undo_->setEnabled(Active() && model_.CanUndo());
+    redo_->setEnabled(Active() && model_.CanRedo());
+    if (!Active()) return;
+    header_->setEnabled(!running);
+    w_.cmdPlayDemo_->setEnabled(false);
+    w_.cmbLevel_->setEnabled(false);
+    w_.menGameMode_->setEnabled(false);
+}
+
+void EditorController::AfterEdit() {
+    undo_->setEnabled(model_.CanUndo());
+    redo_->setEnabled(model_.CanRedo());
+    w_.UpdateMainCaption();
+}
+
+// ---------------------------------------------------------------- entering and leaving
+
+std::string EditorController::LevelIdentity() const {
+    return w_.s_.CurrentLevelFile + "|" + std::to_string(w_.s_.CurrentLevelNumber);
+}
+
+void EditorController::SetEditing(bool on) {
+    w_.session_->EditMode = on;
+    w_.view_->Renderer().EditMode = on;
+    mouse_.editing = on;
+    w_.viewPane_->setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
+    if (!on) w_.viewPane_->SetCursorCell(QRect());
+    for (QAction* a : {undo_, redo_, undoSeparator_}) a->setVisible(on);
+    edit_->setText(on ? "Exit Editor" : "&Edit Level");
+    dock_->setVisible(on);
+    ApplyGridSettings();
+}
+
+void EditorController::ApplyGridSettings() {
+    w_.view_->Renderer().ShowGrid = Active() && w_.settings_.ShowGrid;
+    w_.view_->Renderer().GridColor = static_cast<uint32_t>(w_.settings_.GridColor);
+}
+
+void EditorController::Toggle() {
+    if (w_.s_.GameRunning != 0) return;
+    if (Active())
+        Leave();
+    else
+        Enter();
+}
+
+bool EditorController::Enter() {
+    if (Active() || !w_.s_.LevelLoaded || w_.s_.GameRunning != 0) return false;
+    const auto work = EditorWorkFilePath();
+    if (!work) {
+        w_.FileErrorBox(work.error().Text());
+        return false;
+    }
+    // Another level than the one the history was recorded on starts a new history.
+    if (LevelIdentity() != historyLevel_) model_.SetUndoResetPending();
+    const FileStatus st = model_.Enter(*work, w_.MakeSaveOptions(false));
+    if (!st) {
+        w_.FileErrorBox(st.error().Text());
+        return false;
+    }
+    historyLevel_ = LevelIdentity();
+    if (w_.GameModeValue() == 2) {
+        w_.keys_.ReleaseAll();
+        QMessageBox::information(&w_, "Edit Level", "Game mode set to free play!");
+        w_.GameModeCommand();
+    }
+    SetEditing(true);
+    header_->All()->setChecked(false);
+    ShowHeader();
+    header_->Palette()->SetSheet(w_.view_->Sheet());
+    header_->Palette()->Select(selected_);
+    // The editor has its own zoom; the game's is restored on leaving.
+    playZoom_ = w_.view_->ctx.Stretch;
+    const int item = ZoomMenuItem(static_cast<float>(w_.settings_.EditZoom));
+    QApplication::processEvents();  // the tool frame takes its place beside the pane
+    if (item != 0 && ZoomForItem(item).stretch != playZoom_)
+        w_.view_->MenuStretch(item);
+    FindMurphy(w_.s_);
+    w_.view_->Layout();
+    w_.view_->MurphyTarget();
+    w_.view_->ScrollToClamped(w_.view_->ScreenScrollXPos, w_.view_->ScreenScrollYPos);
+    RedrawLevel();
+    ShowCounts();
+    w_.UpdateAllControls();
+    AfterEdit();
+    return true;
+}
+
+bool EditorController::AskSave() {
+    w_.keys_.ReleaseAll();
+    const auto answer = QMessageBox::warning(&w_, "Tessarin Editor", kChangedQuestion,
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::No) return true;
+    // A save that does not happen keeps the editor open: the edits are not lost.
+    return w_.SaveAsCommand(false);
+}
+
+bool EditorController::Leave() {
+    if (!Active()) return true;
+    // The header boxes count as left.
+    if (!header_->All()->isChecked()) model_.SetInfotronsNeeded(TypedNumber(header_->InfotronsNeeded()));
+    model_.SetTitle(header_->Title()->text().toLatin1().toStdString());
+    if (model_.LevelChanged() && !AskSave()) {
+        ShowHeader();
+        AfterEdit();
+        return false;
+    }
+    if (fill_) fill_->close();
+    if (flip_) flip_->close();
+    const FileStatus st = model_.Leave();
+    if (!st) w_.FileErrorBox(st.error().Text());
+    SetEditing(false);
+    const int item = ZoomMenuItem(playZoom_);
+    if (item != 0 && ZoomForItem(item).stretch != w_.view_->ctx.Stretch) w_.view_->MenuStretch(item);
+    QApplication::processEvents();
+    if (w_.s_.LevelLoaded) {
+        StartLevelFromField(w_.s_);
+        w_.view_->Renderer().SetDisplayRegion();
+        w_.view_->Layout();
+        w_.view_->MurphyTarget();
+        w_.view_->ScrollToClamped(w_.view_->ScreenScrollXPos, w_.view_->ScreenScrollYPos);
+        w_.view_->RedrawAll();
+    }
+    w_.UpdateAllControls();
+    w_.UpdateMainCaption();
+    return true;
+}
+
+void EditorController::ShowHeader() {
+    const LevelInfo& info = w_.s_.Info;
+    header_->Title()->setText(TrimmedTitle(info));
+    header_->InfotronsNeeded()->setText(QString::number(info.infotronsNeeded()));
+    header_->Gravity()->setChecked(info.gravity() != 0);
+    header_->FrozenZonks()->setChecked(info.frozenZonks() == 2);
+    header_->InfotronsNeeded()->setEnabled(!header_->All()->isChecked());
+}
+
+void EditorController::ShowCounts() {
+    const ElementCounts c = model_.CountElements();
+    header_->ShowCounts(QString::fromStdString(c.text()), c.redDisks);
+}
+
+// ---------------------------------------------------------------- drawing
+
+void EditorController::RedrawLevel() {
+    ApplyGridSettings();
+    w_.view_->ClearBuffer();
+    w_.view_->DisplayLevel();
+    w_.view_->Present();
+}
+
+void EditorController::DrawCell(int column, int row) {
+    w_.view_->Renderer().DrawField(column, row);
+    if (w_.view_->Renderer().ShowGrid) w_.view_->Renderer().DrawGrid2(column, row);
+}
+
+void EditorController::Redraw() {
+    if (Active())
+        RedrawLevel();
+    else
+        w_.view_->RedrawAll();
+}
+
+void EditorController::ToggleGrid() {
+    if (!Active()) return;
+    w_.settings_.ShowGrid = !w_.settings_.ShowGrid;
+    ApplyGridSettings();
+    if (w_.settings_.ShowGrid) {
+        w_.view_->Renderer().DrawGrid();
+    } else {
+        RedrawLevel();
+    }
+}
+
+void EditorController::Hover(int column, int row) {
+    const GameState& s = w_.s_;
+    PointerStatus p;
+    p.column = column;
+    p.row = row;
+    const int index = row * s.FieldWidth + column;
+    const bool inField = column < s.FieldWidth && row < s.FieldHeight &&
+                         index < static_cast<int>(s.FieldBytes.size());
+    if (inField) {
+        p.element = QString::fromStdString(ElementName(s.FieldBytes[static_cast<size_t>(index)]));
+        if (const auto port = SpecialPortAt(s, index)) {
+            p.specialPort = true;
+            p.gravity = port->gravity;
+            p.frozenZonks = port->frozenZonks;
+            p.frozenEnemies = port->frozenEnemies;
+        }
+    }
+    p.specialPorts = s.Info.specialPortCount();
+    header_->ShowPointer(p);
+    w_.viewPane_->SetCursorCell(mouse_.CellRect(QPoint(column, row)).toRect());
+}
+
+void EditorController::ContextMenu(const QPoint& global, int column, int row) {
+    const GameState& s = w_.s_;
+    const int index = row * s.FieldWidth + column;
+    const bool port = Active() && column >= 0 && index >= 0 &&
+                      index < static_cast<int>(s.FieldBytes.size()) &&
+                      IsPortCode(s.FieldBytes[static_cast<size_t>(index)]);
+    sp_->setData(QPoint(column, row));
+    sp_->setVisible(port);
+    sp_->setEnabled(port);
+    w_.keys_.ReleaseAll();
+    menu_->exec(global);
+    sp_->setVisible(false);
+}
+
+// ---------------------------------------------------------------- commands
+
+void EditorController::Undo() {
+    if (!Active()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (model_.Undo()) {
+        RedrawLevel();
+        ShowHeader();
+        ShowCounts();
+    }
+    AfterEdit();
+    QApplication::restoreOverrideCursor();
+}
+
+void EditorController::Redo() {
+    if (!Active()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (model_.Redo()) {
+        RedrawLevel();
+        ShowHeader();
+        ShowCounts();
+    }
+    AfterEdit();
+    QApplication::restoreOverrideCursor();
+}
+
+void EditorController::RestoreBorder() {
+    if (!Active()) return;
+    model_.RestoreBorder();
+    RedrawLevel();
+    ShowCounts();
+    AfterEdit();
+}
+
+void EditorController::SpecialPort(int column, int row) {
+    if (!Active() || column < 0 || row < 0) return;
+    const int index = row * w_.s_.FieldWidth + column;
+    const SpecialPortOffer offer = model_.OfferSpecialPort(index);
+    w_.keys_.ReleaseAll();
+    if (offer.refused) {
+        QMessageBox::warning(&w_, kSpecialPortErrorTitle, QString::fromStdString(offer.message));
+        return;
+    }
+    SpecialPortDialog dialog(offer.settings, &w_);
+    const bool confirmed = portDialogRunner ? portDialogRunner(dialog) : dialog.exec() == QDialog::Accepted;
+    if (!confirmed) return;
+    const AddSpecialPortResult result = model_.ApplySpecialPort(index, dialog.Settings());
+    if (result.entry == 0 && !result.message.empty())
+        QMessageBox::warning(&w_, kSpecialPortErrorTitle, QString::fromStdString(result.message));
+    DrawCell(column, row);
+    w_.view_->Present();
+    Hover(column, row);
+    AfterEdit();
+}
+
+void EditorController::OpenFillDialog() {
+    if (!Active()) return;
+    if (!fill_) {
+        fill_ = new FillDialog(model_.RememberedRegion(), w_.s_.FieldWidth, w_.s_.FieldHeight,
+                               w_.view_->Sheet(), &w_);
+        fill_->setAttribute(Qt::WA_DeleteOnClose);
+        fill_->fill = [this](const Region& r, int code, bool outlineOnly) {
+            if (!model_.FillRegion(r, code, outlineOnly)) return;
+            RedrawLevel();
+            ShowCounts();
+            AfterEdit();
+        };
+    }
+    fill_->show();
+    fill_->raise();
+}
+
+void EditorController::OpenFlipDialog() {
+    if (!Active()) return;
+    if (!flip_) {
+        flip_ = new FlipDialog(model_.RememberedRegion(), w_.s_.FieldWidth, w_.s_.FieldHeight, &w_);
+        flip_->setAttribute(Qt::WA_DeleteOnClose);
+        flip_->flip = [this](const Region& r, bool topBottom) {
+            if (!(topBottom ? model_.FlipTopBottom(r) : model_.FlipLeftRight(r))) return;
+            RedrawLevel();
+            AfterEdit();
+        };
+    }
+    flip_->show();
+    flip_->raise();
+}
+
+void EditorController::Flip(bool topBottom) {
+    if (!Active()) return;
+    const int w = w_.s_.FieldWidth, h = w_.s_.FieldHeight;
+    const Region inside = DialogRegion(1, w, 1, h, true, false, w, h);
+    if (!(topBottom ? model_.FlipTopBottom(inside) : model_.FlipLeftRight(inside))) return;
+    RedrawLevel();
+    AfterEdit();
+}
+
+void EditorController::TakeCorner(bool second, QPointF panePos) {
+    if (!Active() || !w_.viewPane_->rect().contains(panePos.toPoint())) return;
+    const QPoint cell = mouse_.CellAt(panePos);
+    for (RegionDialog* d : std::initializer_list<RegionDialog*>{fill_, flip_})
+        if (d != nullptr && d->isVisible()) d->SetCorner(second, cell.x(), cell.y());
+}
+
+// ---------------------------------------------------------------- test play and saving
+
+bool EditorController::BeginTestPlay() {
+    if (!Active()) return true;
+    testScrollX_ = w_.view_->ctx.ScrollX;
+    testScrollY_ = w_.view_->ctx.ScrollY;
+    const FileStatus st = tsn::BeginTestPlay(w_.s_, w_.MakeSaveOptions(false));
+    if (!st) w_.FileErrorBox(st.error().Text());
+    return static_cast<bool>(st);
+}
+
+void EditorController::EndTestPlay() {
+    const FileStatus st = tsn::EndTestPlay(w_.s_);
+    if (!st) w_.FileErrorBox(st.error().Text());
+    w_.view_->Renderer().SetDisplayRegion();
+    w_.view_->Layout();
+    const double z = w_.view_->ctx.Stretch;
+    w_.view_->ScrollToClamped(RoundTo16(testScrollX_ * z), RoundTo16(testScrollY_ * z));
+    RedrawLevel();
+    ShowHeader();
+    ShowCounts();
+    w_.UpdateAllControls();
+}
+
+void EditorController::LevelSaved() {
+    if (!Active()) return;
+    // The saved file was read back in the game's coding.
+    ToEditorCoding(w_.s_.FieldBytes);
+    model_.SetLevelChanged(false);
+    model_.SetUndoResetPending();
+    historyLevel_ = LevelIdentity();
+    RedrawLevel();
+    ShowHeader();
+    ShowCounts();
+    AfterEdit();
+}
+
+}  // namespace tsn
