@@ -8,18 +8,6 @@
 
 namespace tsn {
 
-uint8_t EditorCode(int code) {
-    if (code == kBug) return kEditorBug;
-    if (code == kWallSpace) return kHardwareTrash1;
-    return static_cast<uint8_t>(code);
-}
-
-uint8_t GameCode(int code) {
-    if (code == kEditorBug) return kBug;
-    if (code == kHardwareTrash1) return kWallSpace;
-    return static_cast<uint8_t>(code);
-}
-
 void ToEditorCoding(std::vector<uint8_t>& field) { RestoreEditorCodes(field); }
 
 void ToGameCoding(std::vector<uint8_t>& field) {

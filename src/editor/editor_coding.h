@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/element_codes.h"
 #include "files/demo_block.h"
 #include "files/file_error.h"
 
@@ -16,11 +17,7 @@ namespace tsn {
 
 struct GameState;
 
-// One code in the editor's coding (25 → 76, 40 → 41) and back (76 → 25, 41 → 40); every other
-// code is left as it is.
-uint8_t EditorCode(int code);
-uint8_t GameCode(int code);
-// A whole field converted in place.
+// A whole field converted in place, code by code (EditorCode and GameCode of element_codes.h).
 void ToEditorCoding(std::vector<uint8_t>& field);
 void ToGameCoding(std::vector<uint8_t>& field);
 

@@ -11,6 +11,7 @@ FileStatus LevelEditor::Enter(const std::string& workFile, const SaveOptions& op
     if (auto st = EnterEditorLevel(s_, workFile, options); !st) return st;
     levelChanged_ = false;
     neededBeforeAll_ = s_.Info.infotronsNeeded();
+    s_.InfotronsNeeded = static_cast<int16_t>(neededBeforeAll_);
     if (undoResetPending_) {
         ResetUndo();
         undoResetPending_ = false;
@@ -53,52 +54,40 @@ bool LevelEditor::PutElement(int column, int row, int code) {
     return true;
 }
 
-void LevelEditor::RestoreBorder() {
+bool LevelEditor::Edit(bool valid, const std::function<void()>& change) {
+    if (!valid) return false;
     SaveUndo(true, false);
-    PlaceBorder(s_);
+    change();
     levelChanged_ = true;
+    return true;
+}
+
+void LevelEditor::RestoreBorder() {
+    Edit(true, [&] { PlaceBorder(s_); });
 }
 
 bool LevelEditor::FillRegion(const Region& r, int code, bool outlineOnly) {
-    if (!RegionFits(s_, r) || !IsPlaceableCode(code)) return false;
-    SaveUndo(true, false);
-    tsn::FillRegion(s_, r, code, outlineOnly);
-    levelChanged_ = true;
-    return true;
+    return Edit(RegionFits(s_, r) && IsPlaceableCode(code), [&] { tsn::FillRegion(s_, r, code, outlineOnly); });
 }
 
 bool LevelEditor::FlipLeftRight(const Region& r) {
-    if (!RegionFits(s_, r)) return false;
-    SaveUndo(true, false);
-    tsn::FlipLeftRight(s_, r);
-    levelChanged_ = true;
-    return true;
+    return Edit(RegionFits(s_, r), [&] { tsn::FlipLeftRight(s_, r); });
 }
 
 bool LevelEditor::FlipTopBottom(const Region& r) {
-    if (!RegionFits(s_, r)) return false;
-    SaveUndo(true, false);
-    tsn::FlipTopBottom(s_, r);
-    levelChanged_ = true;
-    return true;
+    return Edit(RegionFits(s_, r), [&] { tsn::FlipTopBottom(s_, r); });
 }
 
 bool LevelEditor::SetHeaderByte(int offset, int value) {
-    if (s_.Info.bytes[static_cast<size_t>(offset)] == value) return false;
-    SaveUndo(true, false);
-    s_.Info.bytes[static_cast<size_t>(offset)] = static_cast<uint8_t>(value);
-    if (offset == LevelInfo::kInfotronsNeededOffset) s_.InfotronsNeeded = static_cast<int16_t>(value);
-    levelChanged_ = true;
-    return true;
+    return Edit(s_.Info.bytes[static_cast<size_t>(offset)] != value, [&] {
+        s_.Info.bytes[static_cast<size_t>(offset)] = static_cast<uint8_t>(value);
+        if (offset == LevelInfo::kInfotronsNeededOffset) s_.InfotronsNeeded = static_cast<int16_t>(value);
+    });
 }
 
 bool LevelEditor::SetTitle(const std::string& typed) {
     const std::string title = EditorTitle(typed);
-    if (title == s_.Info.title()) return false;
-    SaveUndo(true, false);
-    s_.Info.setTitle(title);
-    levelChanged_ = true;
-    return true;
+    return Edit(title != s_.Info.title(), [&] { s_.Info.setTitle(title); });
 }
 
 bool LevelEditor::SetInfotronsNeeded(int typed) {
@@ -134,13 +123,12 @@ SpecialPortOffer LevelEditor::OfferSpecialPort(int index) const {
 
 AddSpecialPortResult LevelEditor::ApplySpecialPort(int index, const SpecialPortSettings& settings) {
     // Checked first, so that a refusal leaves neither the level nor the history changed.
-    const AddSpecialPortResult probe = CheckSpecialPort(s_, index);
-    if (probe.entry == 0) return probe;
-    SaveUndo(true, false);
-    const AddSpecialPortResult added = AddSpecialPort(s_, index, false);
-    SetSpecialPortSettings(s_, added.entry, settings);
-    levelChanged_ = true;
-    return added;
+    AddSpecialPortResult result = CheckSpecialPort(s_, index);
+    Edit(result.entry != 0, [&] {
+        result = AddSpecialPort(s_, index, false);
+        SetSpecialPortSettings(s_, result.entry, settings);
+    });
+    return result;
 }
 
 ElementCounts LevelEditor::CountElements() {

@@ -7,6 +7,7 @@
 // arguments first and change nothing when refused; every command that changes the level takes
 // an undo snapshot first and marks the level changed. Painting is a stroke: BeginStroke takes
 // the snapshot (a click that changes nothing still adds a history step), PutElement places.
+#include <functional>
 #include <string>
 
 #include "editor/element_count.h"
@@ -105,6 +106,8 @@ public:
 
 private:
     void Restore(const LevelSnapshot& state);
+    // A command: nothing when not `valid`; otherwise a snapshot, the change and the mark.
+    bool Edit(bool valid, const std::function<void()>& change);
     // Snapshot and change mark around a header byte that changes.
     bool SetHeaderByte(int offset, int value);
 

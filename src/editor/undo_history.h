@@ -14,7 +14,9 @@ struct LevelSnapshot {
     std::vector<uint8_t> field;
     LevelInfo info;
 
-    bool operator==(const LevelSnapshot&) const = default;
+    bool operator==(const LevelSnapshot& o) const {
+        return width == o.width && height == o.height && field == o.field && info.bytes == o.info.bytes;
+    }
 };
 
 class UndoHistory {

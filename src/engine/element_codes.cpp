@@ -53,6 +53,18 @@ constexpr std::array<const char*, 44> kNames = {
 };
 }  // namespace
 
+uint8_t EditorCode(int code) {
+    if (code == kBug) return kEditorBug;
+    if (code == kWallSpace) return kHardwareTrash1;
+    return static_cast<uint8_t>(code);
+}
+
+uint8_t GameCode(int code) {
+    if (code == kEditorBug) return kBug;
+    if (code == kHardwareTrash1) return kWallSpace;
+    return static_cast<uint8_t>(code);
+}
+
 std::string ElementName(int code) {
     if (code >= 0 && code < static_cast<int>(kNames.size())) return kNames[code];
     if (code == kEditorBug) return "Bug";

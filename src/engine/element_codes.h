@@ -47,6 +47,12 @@ enum Element : uint8_t {
     kStartExploding = 241,  // level-file mark: the cell starts the level exploding
 };
 
+// The editor holds a Bug as 76 and Wall Space as 41, so that it can draw them apart: the
+// editor's form of a code (25 → 76, 40 → 41) and the code it stands for (76 → 25, 41 → 40).
+// Every other code is its own form.
+uint8_t EditorCode(int code);
+uint8_t GameCode(int code);
+
 // Display name of an element code: "Unknown(<code>)" for codes without a name.
 std::string ElementName(int code);
 

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "engine/demo_buffer.h"
+#include "engine/element_codes.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "files/level_file_limit.h"
@@ -54,18 +55,12 @@ void CommitLevel(GameState& s, LoadedLevel&& level) {
 
 std::vector<uint8_t> FieldCodesForFile(const std::vector<uint8_t>& field) {
     std::vector<uint8_t> out(field);
-    for (auto& b : out) {
-        if (b == 76) b = 25;
-        else if (b == 41) b = 40;
-    }
+    for (auto& b : out) b = GameCode(b);
     return out;
 }
 
 void RestoreEditorCodes(std::vector<uint8_t>& field) {
-    for (auto& b : field) {
-        if (b == 25) b = 76;
-        else if (b == 40) b = 41;
-    }
+    for (auto& b : field) b = EditorCode(b);
 }
 
 std::vector<uint8_t> BlankField(int width, int height) {

@@ -2,6 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/level_editor.h"
+#include "editor_level.h"
+#include "engine/element_codes.h"
+#include "files/read_level.h"
+#include "files/tsn_file.h"
+#include "level_bytes.h"
+#include "run/run_setup.h"
+#include "temp_dir.h"
+
 namespace tsn {
 namespace {
 
@@ -11,6 +20,73 @@ TEST(EditorCoding, CodesCrossBothWays) {
         EXPECT_EQ(EditorCode(c.game), c.editor) << c.game;
         EXPECT_EQ(GameCode(c.editor), c.game) << c.editor;
     }
+}
+
+// The Bug, the Wall Space and a Bug placed in the editor at cells 2, 3 and 4 of row 1.
+std::vector<int> MarkedCells(const GameState& s) {
+    std::vector<int> codes;
+    for (int x = 2; x <= 4; ++x) codes.push_back(s.FieldBytes[static_cast<size_t>(test::CellAt(s, x, 1))]);
+    return codes;
+}
+
+std::vector<int> MarkedCellsOfFile(const std::string& path) {
+    GameState t;
+    EXPECT_TRUE(ReadTSN(t, path));
+    return MarkedCells(t);
+}
+
+TEST(EditorCoding, EnterTestPlaySaveAndLeave) {
+    testing::TempDir dir;
+    const auto options = testing::FixedOptions();
+    GameState s;
+    test::LoadMap(s, {"#######", "#MbW.E#", "#######"});
+    ASSERT_TRUE(SaveTSN(s, dir.file("level.tsn"), false, true, options));
+    ASSERT_TRUE(ReadLevel(s, ""));
+    const std::vector<int> plain{kBug, kWallSpace, kSpace};
+    EXPECT_EQ(MarkedCells(s), plain);
+
+    LevelEditor editor(s);
+    ASSERT_TRUE(editor.Enter(dir.file("tsnedit.tsn"), options));
+    EXPECT_TRUE(s.EditorActive);
+    EXPECT_EQ(MarkedCells(s), (std::vector<int>{kEditorBug, kHardwareTrash1, kSpace}));
+    editor.BeginStroke();
+    ASSERT_TRUE(editor.PutElement(4, 1, kBug));
+    const std::vector<int> edited{kEditorBug, kHardwareTrash1, kEditorBug};
+    const std::vector<int> editedPlain{kBug, kWallSpace, kBug};
+    EXPECT_EQ(MarkedCells(s), edited);
+
+    // a test game runs on the plain codes of the working file, then the editor has its own again
+    ASSERT_TRUE(BeginTestPlay(s, options));
+    EXPECT_NE(s.PlayFromEditor, 0);
+    EXPECT_EQ(MarkedCellsOfFile(dir.file("tsnedit.tsn")), editedPlain);
+    RunSetup run;
+    run.seed = 1;
+    ASSERT_TRUE(PrepareRun(s, run));
+    EXPECT_EQ(MarkedCells(s), editedPlain);
+    s.FieldBytes[static_cast<size_t>(test::CellAt(s, 4, 1))] = kZonk;  // whatever the run left
+    ASSERT_TRUE(EndTestPlay(s));
+    EXPECT_EQ(s.PlayFromEditor, 0);
+    EXPECT_EQ(MarkedCells(s), edited);
+    EXPECT_TRUE(editor.CanUndo());
+
+    // saving writes the plain codes and leaves the editor's in place
+    ASSERT_TRUE(SaveTSN(s, dir.file("saved.tsn"), false, false, options));
+    EXPECT_EQ(MarkedCellsOfFile(dir.file("saved.tsn")), editedPlain);
+    EXPECT_EQ(MarkedCells(s), edited);
+
+    ASSERT_TRUE(editor.Leave());
+    EXPECT_FALSE(s.EditorActive);
+    EXPECT_FALSE(editor.LevelChanged());
+    EXPECT_EQ(MarkedCells(s), editedPlain);
+}
+
+TEST(EditorCoding, AFailedEntryLeavesTheEditorOff) {
+    testing::TempDir dir;
+    GameState s = test::EditedLevel({"#M.E#"});
+    ToGameCoding(s.FieldBytes);
+    EXPECT_FALSE(EnterEditorLevel(s, dir.file("missing/folder/tsnedit.tsn"), testing::FixedOptions()));
+    EXPECT_FALSE(s.EditorActive);
+    EXPECT_TRUE(s.EditorWorkFile.empty());
 }
 
 }  // namespace

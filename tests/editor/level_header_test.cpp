@@ -1,0 +1,83 @@
+#include "editor/level_header.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "editor/level_editor.h"
+#include "editor/new_level.h"
+#include "editor_level.h"
+
+namespace tsn {
+namespace {
+
+TEST(LevelHeader, TitlesAreTrimmedThenCutOrPaddedTo23) {
+    struct Case { std::string typed, stored; };
+    const Case cases[] = {
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ1234", "ABCDEFGHIJKLMNOPQRSTUVW"},
+        {"HELLO", "HELLO" + std::string(18, ' ')},
+        {"   TWO WORDS  ", "TWO WORDS" + std::string(14, ' ')},
+        {"    ", std::string(23, ' ')},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EditorTitle(c.typed), c.stored) << c.typed;
+}
+
+TEST(LevelHeader, InfotronsNeededAndAll) {
+    std::string row;
+    for (int i = 0; i < 10; ++i) row += "IIe";
+    GameState s = test::EditedLevel(std::vector<std::string>(10, row));  // 200 + 100
+    LevelEditor editor(s);
+    editor.ResetUndo();
+    struct Step { std::function<bool()> act; int stored; };
+    const Step steps[] = {
+        {[&] { return editor.SetInfotronsNeeded(300); }, 255},
+        {[&] { return editor.SetInfotronsNeeded(-4); }, 0},
+        {[&] { return editor.SetInfotronsNeeded(42); }, 42},
+        {[&] { return editor.SetAllInfotrons(true); }, 255},  // 300 Infotrons and Electrons
+        {[&] { return editor.SetAllInfotrons(false); }, 42},
+    };
+    for (const auto& step : steps) {
+        EXPECT_TRUE(step.act());
+        EXPECT_EQ(s.Info.infotronsNeeded(), step.stored);
+        EXPECT_EQ(s.InfotronsNeeded, step.stored);
+    }
+    EXPECT_EQ(editor.TotalInfotronCount(), 300);
+    EXPECT_EQ(editor.CountElements().text(), "300 - 200 - 100");
+}
+
+TEST(LevelHeader, GravityAndFrozenZonksBytes) {
+    GameState s = test::EditedLevel({"#M.E#"});
+    LevelEditor editor(s);
+    EXPECT_TRUE(editor.SetGravity(true));
+    EXPECT_TRUE(editor.SetFrozenZonks(true));
+    EXPECT_EQ(s.Info.gravity(), 1);
+    EXPECT_EQ(s.Info.frozenZonks(), 2);
+    EXPECT_TRUE(editor.SetFrozenZonks(false));
+    EXPECT_EQ(s.Info.frozenZonks(), 0);
+}
+
+TEST(NewLevel, TypedSidesAreClamped) {
+    struct Case { const char* typed; int side; };
+    const Case cases[] = {{"200", 125}, {"1", 3}, {"-40", 40}, {"60", 60}, {"125", 125}, {"126", 125},
+                          {"12.9", 12}, {"-1", 3}, {"", 3}, {"abc", 3}, {"99999999999", 125}};
+    for (const auto& c : cases) EXPECT_EQ(NewLevelSide(c.typed), c.side) << c.typed;
+}
+
+TEST(NewLevel, OnlyTheStandardSizeDrawsTheGrid) {
+    EXPECT_TRUE(GridDrawn(60, 24));
+    EXPECT_FALSE(GridDrawn(61, 24));
+    EXPECT_FALSE(GridDrawn(60, 23));
+}
+
+TEST(NewLevel, PropertiesTextWithAndWithoutSignature) {
+    GameState s = test::EditedLevel({"#M.E#", "#####"});
+    s.Info.bytes[LevelInfo::kSaveMarkOffset] = LevelInfo::kSaveMarkQuickSaved;
+    EXPECT_EQ(LevelPropertiesText(s), "TEST LEVEL" + std::string(13, ' ') + "\r\n(5 x 2)");
+    s.LevelHasDemo = true;
+    s.DemoHasSignature = true;
+    s.DemoSignature = "made by us";
+    EXPECT_EQ(LevelPropertiesText(s), "TEST LEVEL" + std::string(13, ' ') + "\r\n(5 x 2)\r\n\r\nmade by us");
+}
+
+}  // namespace
+}  // namespace tsn
