@@ -97,6 +97,10 @@ void PaneMouse::Release(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoi
         PaintAt(pos);
         if (canvas.strokeEnded) canvas.strokeEnded();
     }
+    if (editing && canvas.hover) {
+        const QPoint c = StatusCellAt(pos);
+        canvas.hover(c.x(), c.y());
+    }
     const bool panned = panned_;
     panned_ = false;
     view_.ctx.ScrollAbort = false;
