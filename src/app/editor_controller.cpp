@@ -394,22 +394,14 @@ void EditorController::ContextMenu(const QPoint& global, int column, int row) {
 
 // ---------------------------------------------------------------- commands
 
-void EditorController::Undo() {
-    if (!Active()) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (model_.Undo()) {
-        RedrawLevel();
-        ShowHeader();
-        ShowCounts();
-    }
-    AfterEdit();
-    QApplication::restoreOverrideCursor();
-}
+void EditorController::Undo() { StepHistory(false); }
 
-void EditorController::Redo() {
+void EditorController::Redo() { StepHistory(true); }
+
+void EditorController::StepHistory(bool redo) {
     if (!Active()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (model_.Redo()) {
+    if (redo ? model_.Redo() : model_.Undo()) {
         RedrawLevel();
         ShowHeader();
         ShowCounts();

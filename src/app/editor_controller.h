@@ -82,6 +82,7 @@ public:
     std::function<bool(SpecialPortDialog&)> portDialogRunner;
 
 private:
+    void StepHistory(bool redo);
     void ShowHeader();
     void ShowCounts();
     void AfterEdit();  // undo items, caption
