@@ -87,10 +87,7 @@ EditorController::EditorController(MainWindow& w)
 
     connect(header_->Palette(), &ElementPalette::selected, this, [this](int code) { selected_ = code; });
     connect(header_, &EditorHeader::titleLeft, this, [this] {
-        if (!Active()) return;
-        model_.SetTitle(header_->Title()->text().toLatin1().toStdString());
-        header_->Title()->setText(TrimmedTitle(w_.s_.Info));
-        AfterEdit();
+        if (Active()) CommitTitle();
     });
     auto commitNeeded = [this] {
         if (!Active() || header_->All()->isChecked()) return;
@@ -283,7 +280,7 @@ bool EditorController::Leave() {
     if (!Active()) return true;
     // The header boxes count as left.
     if (!header_->All()->isChecked()) model_.SetInfotronsNeeded(TypedNumber(header_->InfotronsNeeded()));
-    model_.SetTitle(header_->Title()->text().toLatin1().toStdString());
+    CommitTitle();
     if (model_.LevelChanged() && !AskSave()) {
         ShowHeader();
         AfterEdit();
@@ -317,6 +314,14 @@ void EditorController::ShowHeader() {
     header_->Gravity()->setChecked(info.gravity() != 0);
     header_->FrozenZonks()->setChecked(info.frozenZonks() == 2);
     header_->InfotronsNeeded()->setEnabled(!header_->All()->isChecked());
+}
+
+void EditorController::CommitTitle() {
+    // Only a typed title counts: the box shows the stored one without its padding.
+    if (!header_->Title()->isModified()) return;
+    model_.SetTitle(header_->Title()->text().toLatin1().toStdString());
+    header_->Title()->setText(TrimmedTitle(w_.s_.Info));
+    AfterEdit();
 }
 
 void EditorController::ShowCounts() {

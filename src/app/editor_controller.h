@@ -84,6 +84,7 @@ public:
 private:
     void StepHistory(bool redo);
     void ShowHeader();
+    void CommitTitle();
     void ShowCounts();
     void AfterEdit();  // undo items, caption
     void RedrawLevel();

@@ -122,6 +122,16 @@ TEST_F(EditorWindowTest, UndoAndRedoAreOfferedExactlyWhenPossible) {
     EXPECT_TRUE(w.Caption().endsWith(".DAT*"));
 }
 
+TEST_F(EditorWindowTest, LeavingAnUnchangedLevelAsksNothing) {
+    // A title with blanks around it is shown trimmed; showing it is no change.
+    s.Info.setTitle("  PADDED");
+    ASSERT_TRUE(ed.Enter());
+    boxes.shown = 0;
+    EXPECT_TRUE(ed.Leave());
+    EXPECT_EQ(boxes.shown, 0);
+    EXPECT_FALSE(w.Caption().endsWith("*"));
+}
+
 TEST_F(EditorWindowTest, ADragPaintsEveryCellItCrossesAsOneUndoStep) {
     ASSERT_TRUE(ed.Enter());
     Paint(kHardware, {{10, 5}, {11, 5}, {12, 6}, {12, 7}});
@@ -306,7 +316,11 @@ TEST_F(EditorWindowTest, ALevelBuiltFromABlankContainerIsSavedReopenedSolvedAndV
     Paint(kBase, {{2, 1}});
     Paint(kInfotron, {{3, 1}});
     Paint(kExit, {{5, 1}});
-    ed.Header()->Title()->setText("BUILT IN THE EDITOR");
+    QLineEdit* title = ed.Header()->Title();
+    title->clear();
+    QTest::keyClicks(title, "  BUILT IN THE EDITOR, WITH A LONG TITLE");
+    emit ed.Header()->titleLeft();
+    EXPECT_EQ(title->text(), "BUILT IN THE EDITOR, WI");
     ed.Header()->InfotronsNeeded()->setText("1");
     emit ed.Header()->infotronsLeft();
     EXPECT_EQ(s.Info.infotronsNeeded(), 1);
@@ -317,7 +331,7 @@ TEST_F(EditorWindowTest, ALevelBuiltFromABlankContainerIsSavedReopenedSolvedAndV
     ASSERT_FALSE(ed.Active());
 
     ASSERT_TRUE(w.OpenLevelFile(built));
-    EXPECT_EQ(QString::fromLatin1(s.Info.title().c_str()), "BUILT IN THE EDITOR    ");
+    EXPECT_EQ(QString::fromLatin1(s.Info.title().c_str()), "BUILT IN THE EDITOR, WI");
     w.Session().PlayCommand();
     w.Keys().Set(key::kRight, true);
     RunToEnd();
