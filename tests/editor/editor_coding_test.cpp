@@ -48,6 +48,7 @@ TEST(EditorCoding, EnterTestPlaySaveAndLeave) {
     LevelEditor editor(s);
     ASSERT_TRUE(editor.Enter(dir.file("tsnedit.tsn"), options));
     EXPECT_TRUE(s.EditorActive);
+    EXPECT_FALSE(editor.UndoResetPending());
     EXPECT_EQ(MarkedCells(s), (std::vector<int>{kEditorBug, kHardwareTrash1, kSpace}));
     editor.BeginStroke();
     ASSERT_TRUE(editor.PutElement(4, 1, kBug));
@@ -78,6 +79,10 @@ TEST(EditorCoding, EnterTestPlaySaveAndLeave) {
     EXPECT_FALSE(s.EditorActive);
     EXPECT_FALSE(editor.LevelChanged());
     EXPECT_EQ(MarkedCells(s), editedPlain);
+
+    // the history outlives leaving and entering again
+    ASSERT_TRUE(editor.Enter(dir.file("tsnedit.tsn"), options));
+    EXPECT_TRUE(editor.CanUndo());
 }
 
 TEST(EditorCoding, AFailedEntryLeavesTheEditorOff) {
@@ -87,6 +92,9 @@ TEST(EditorCoding, AFailedEntryLeavesTheEditorOff) {
     EXPECT_FALSE(EnterEditorLevel(s, dir.file("missing/folder/tsnedit.tsn"), testing::FixedOptions()));
     EXPECT_FALSE(s.EditorActive);
     EXPECT_TRUE(s.EditorWorkFile.empty());
+    s.LevelLoaded = false;
+    EXPECT_FALSE(EnterEditorLevel(s, dir.file("tsnedit.tsn"), testing::FixedOptions()));
+    EXPECT_FALSE(s.EditorActive);
 }
 
 }  // namespace
