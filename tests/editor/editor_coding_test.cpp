@@ -14,14 +14,6 @@
 namespace tsn {
 namespace {
 
-TEST(EditorCoding, CodesCrossBothWays) {
-    struct Case { int game, editor; };
-    for (const Case c : {Case{25, 76}, Case{40, 41}, Case{0, 0}, Case{24, 24}, Case{42, 42}}) {
-        EXPECT_EQ(EditorCode(c.game), c.editor) << c.game;
-        EXPECT_EQ(GameCode(c.editor), c.game) << c.editor;
-    }
-}
-
 // The Bug, the Wall Space and a Bug placed in the editor at cells 2, 3 and 4 of row 1.
 std::vector<int> MarkedCells(const GameState& s) {
     std::vector<int> codes;
