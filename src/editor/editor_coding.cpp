@@ -15,6 +15,7 @@ void ToGameCoding(std::vector<uint8_t>& field) {
 }
 
 FileStatus EnterEditorLevel(GameState& s, const std::string& workFile, const SaveOptions& options) {
+    if (!s.LevelLoaded) return FileError{"EnterEditorLevel", 0, "No level is loaded"};
     const bool wasActive = s.EditorActive;
     const std::string oldWorkFile = s.EditorWorkFile;
     s.EditorActive = true;

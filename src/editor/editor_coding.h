@@ -23,8 +23,8 @@ void ToGameCoding(std::vector<uint8_t>& field);
 
 // Entering the editor: marks the editor active with `workFile` as its working file, writes the
 // current level there as a one-level container (demo kept, nothing asked) and reads it back,
-// then converts the field to the editor coding. A failure leaves the editor inactive and the
-// level as it was.
+// then converts the field to the editor coding. Refused without a loaded level; a failure
+// leaves the editor as it was and the level unchanged.
 FileStatus EnterEditorLevel(GameState& s, const std::string& workFile, const SaveOptions& options);
 
 // A test game from the editor: the field goes back to the plain codes, PlayFromEditor is set

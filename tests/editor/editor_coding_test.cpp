@@ -14,14 +14,6 @@
 namespace tsn {
 namespace {
 
-TEST(EditorCoding, CodesCrossBothWays) {
-    struct Case { int game, editor; };
-    for (const Case c : {Case{25, 76}, Case{40, 41}, Case{0, 0}, Case{24, 24}, Case{42, 42}}) {
-        EXPECT_EQ(EditorCode(c.game), c.editor) << c.game;
-        EXPECT_EQ(GameCode(c.editor), c.game) << c.editor;
-    }
-}
-
 // The Bug, the Wall Space and a Bug placed in the editor at cells 2, 3 and 4 of row 1.
 std::vector<int> MarkedCells(const GameState& s) {
     std::vector<int> codes;
@@ -48,6 +40,7 @@ TEST(EditorCoding, EnterTestPlaySaveAndLeave) {
     LevelEditor editor(s);
     ASSERT_TRUE(editor.Enter(dir.file("tsnedit.tsn"), options));
     EXPECT_TRUE(s.EditorActive);
+    EXPECT_FALSE(editor.UndoResetPending());
     EXPECT_EQ(MarkedCells(s), (std::vector<int>{kEditorBug, kHardwareTrash1, kSpace}));
     editor.BeginStroke();
     ASSERT_TRUE(editor.PutElement(4, 1, kBug));
@@ -78,6 +71,10 @@ TEST(EditorCoding, EnterTestPlaySaveAndLeave) {
     EXPECT_FALSE(s.EditorActive);
     EXPECT_FALSE(editor.LevelChanged());
     EXPECT_EQ(MarkedCells(s), editedPlain);
+
+    // the history outlives leaving and entering again
+    ASSERT_TRUE(editor.Enter(dir.file("tsnedit.tsn"), options));
+    EXPECT_TRUE(editor.CanUndo());
 }
 
 TEST(EditorCoding, AFailedEntryLeavesTheEditorOff) {
@@ -87,6 +84,9 @@ TEST(EditorCoding, AFailedEntryLeavesTheEditorOff) {
     EXPECT_FALSE(EnterEditorLevel(s, dir.file("missing/folder/tsnedit.tsn"), testing::FixedOptions()));
     EXPECT_FALSE(s.EditorActive);
     EXPECT_TRUE(s.EditorWorkFile.empty());
+    s.LevelLoaded = false;
+    EXPECT_FALSE(EnterEditorLevel(s, dir.file("tsnedit.tsn"), testing::FixedOptions()));
+    EXPECT_FALSE(s.EditorActive);
 }
 
 }  // namespace

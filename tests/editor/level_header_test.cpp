@@ -22,38 +22,28 @@ TEST(LevelHeader, TitlesAreTrimmedThenCutOrPaddedTo23) {
     for (const auto& c : cases) EXPECT_EQ(EditorTitle(c.typed), c.stored) << c.typed;
 }
 
-TEST(LevelHeader, InfotronsNeededAndAll) {
+TEST(LevelHeader, StoredBytes) {
     std::string row;
     for (int i = 0; i < 10; ++i) row += "IIe";
     GameState s = test::EditedLevel(std::vector<std::string>(10, row));  // 200 + 100
     LevelEditor editor(s);
-    editor.ResetUndo();
-    struct Step { std::function<bool()> act; int stored; };
+    struct Step { std::function<bool()> act; int offset, stored; };
+    const int needed = LevelInfo::kInfotronsNeededOffset;
     const Step steps[] = {
-        {[&] { return editor.SetInfotronsNeeded(300); }, 255},
-        {[&] { return editor.SetInfotronsNeeded(-4); }, 0},
-        {[&] { return editor.SetInfotronsNeeded(42); }, 42},
-        {[&] { return editor.SetAllInfotrons(true); }, 255},  // 300 Infotrons and Electrons
-        {[&] { return editor.SetAllInfotrons(false); }, 42},
+        {[&] { return editor.SetInfotronsNeeded(300); }, needed, 255},
+        {[&] { return editor.SetInfotronsNeeded(-4); }, needed, 0},
+        {[&] { return editor.SetInfotronsNeeded(42); }, needed, 42},
+        {[&] { return editor.SetAllInfotrons(true); }, needed, 255},  // 300 Infotrons and Electrons
+        {[&] { return editor.SetAllInfotrons(false); }, needed, 42},
+        {[&] { return editor.SetGravity(true); }, LevelInfo::kGravityOffset, 1},
+        {[&] { return editor.SetFrozenZonks(true); }, LevelInfo::kFrozenZonksOffset, 2},
     };
     for (const auto& step : steps) {
         EXPECT_TRUE(step.act());
-        EXPECT_EQ(s.Info.infotronsNeeded(), step.stored);
-        EXPECT_EQ(s.InfotronsNeeded, step.stored);
+        EXPECT_EQ(s.Info.bytes[static_cast<size_t>(step.offset)], step.stored);
     }
-    EXPECT_EQ(editor.TotalInfotronCount(), 300);
+    EXPECT_EQ(s.InfotronsNeeded, 42);
     EXPECT_EQ(editor.CountElements().text(), "300 - 200 - 100");
-}
-
-TEST(LevelHeader, GravityAndFrozenZonksBytes) {
-    GameState s = test::EditedLevel({"#M.E#"});
-    LevelEditor editor(s);
-    EXPECT_TRUE(editor.SetGravity(true));
-    EXPECT_TRUE(editor.SetFrozenZonks(true));
-    EXPECT_EQ(s.Info.gravity(), 1);
-    EXPECT_EQ(s.Info.frozenZonks(), 2);
-    EXPECT_TRUE(editor.SetFrozenZonks(false));
-    EXPECT_EQ(s.Info.frozenZonks(), 0);
 }
 
 TEST(NewLevel, TypedSidesAreClamped) {
