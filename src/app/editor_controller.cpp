@@ -129,6 +129,8 @@ EditorController::~EditorController() = default;
 
 bool EditorController::Active() const { return w_.s_.EditorActive; }
 
+bool EditorController::Editing() const { return Active() && w_.s_.GameRunning == 0; }
+
 // ---------------------------------------------------------------- the Edit menu
 
 void EditorController::BuildMenu(QMenu* edit) {
@@ -404,7 +406,7 @@ void EditorController::Undo() { StepHistory(false); }
 void EditorController::Redo() { StepHistory(true); }
 
 void EditorController::StepHistory(bool redo) {
-    if (!Active()) return;
+    if (!Editing()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (redo ? model_.Redo() : model_.Undo()) {
         RedrawLevel();
@@ -416,7 +418,7 @@ void EditorController::StepHistory(bool redo) {
 }
 
 void EditorController::RestoreBorder() {
-    if (!Active()) return;
+    if (!Editing()) return;
     model_.RestoreBorder();
     RedrawLevel();
     ShowCounts();
@@ -424,7 +426,7 @@ void EditorController::RestoreBorder() {
 }
 
 void EditorController::SpecialPort(int column, int row) {
-    if (!Active() || column < 0 || row < 0) return;
+    if (!Editing() || column < 0 || row < 0) return;
     const int index = row * w_.s_.FieldWidth + column;
     const SpecialPortOffer offer = model_.OfferSpecialPort(index);
     w_.keys_.ReleaseAll();
@@ -445,13 +447,13 @@ void EditorController::SpecialPort(int column, int row) {
 }
 
 void EditorController::OpenFillDialog() {
-    if (!Active()) return;
+    if (!Editing()) return;
     if (!fill_) {
         fill_ = new FillDialog(model_.RememberedRegion(), w_.s_.FieldWidth, w_.s_.FieldHeight,
                                w_.view_->Sheet(), &w_);
         fill_->setAttribute(Qt::WA_DeleteOnClose);
         fill_->fill = [this](const Region& r, int code, bool outlineOnly) {
-            if (!model_.FillRegion(r, code, outlineOnly)) return;
+            if (!Editing() || !model_.FillRegion(r, code, outlineOnly)) return;
             RedrawLevel();
             ShowCounts();
             AfterEdit();
@@ -462,12 +464,12 @@ void EditorController::OpenFillDialog() {
 }
 
 void EditorController::OpenFlipDialog() {
-    if (!Active()) return;
+    if (!Editing()) return;
     if (!flip_) {
         flip_ = new FlipDialog(model_.RememberedRegion(), w_.s_.FieldWidth, w_.s_.FieldHeight, &w_);
         flip_->setAttribute(Qt::WA_DeleteOnClose);
         flip_->flip = [this](const Region& r, bool topBottom) {
-            if (!(topBottom ? model_.FlipTopBottom(r) : model_.FlipLeftRight(r))) return;
+            if (!Editing() || !(topBottom ? model_.FlipTopBottom(r) : model_.FlipLeftRight(r))) return;
             RedrawLevel();
             AfterEdit();
         };
@@ -477,7 +479,7 @@ void EditorController::OpenFlipDialog() {
 }
 
 void EditorController::Flip(bool topBottom) {
-    if (!Active()) return;
+    if (!Editing()) return;
     const int w = w_.s_.FieldWidth, h = w_.s_.FieldHeight;
     const Region inside = DialogRegion(1, w, 1, h, true, false, w, h);
     if (!(topBottom ? model_.FlipTopBottom(inside) : model_.FlipLeftRight(inside))) return;
@@ -486,7 +488,7 @@ void EditorController::Flip(bool topBottom) {
 }
 
 void EditorController::TakeCorner(bool second, QPointF panePos) {
-    if (!Active() || !w_.viewPane_->rect().contains(panePos.toPoint())) return;
+    if (!Editing() || !w_.viewPane_->rect().contains(panePos.toPoint())) return;
     const QPoint cell = mouse_.CellAt(panePos);
     for (RegionDialog* d : std::initializer_list<RegionDialog*>{fill_, flip_})
         if (d != nullptr && d->isVisible()) d->SetCorner(second, cell.x(), cell.y());

@@ -34,6 +34,8 @@ public:
     PaneMouse& Mouse() { return mouse_; }
     EditorHeader* Header() const { return header_; }
     bool Active() const;
+    // Active and no test game running: edits are taken.
+    bool Editing() const;
     bool LevelChanged() const { return model_.LevelChanged(); }
     int SelectedElement() const { return selected_; }
 

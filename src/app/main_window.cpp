@@ -403,11 +403,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Unsaved edits are offered for saving first; Cancel keeps the window.
-    if (s_.GameRunning == 0 && editor_ && !editor_->LeaveFirst()) {
-        event->ignore();
-        return;
-    }
     session_->QuitRequested = true;
     s_.StopRequested = -1;
     s_.EndLevelNow = 1;
@@ -416,6 +411,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     session_->EndRunNow();
     const auto phase = session_->CurrentPhase();
     if (phase != GameSession::Phase::Idle && phase != GameSession::Phase::Halted) {
+        event->ignore();
+        return;
+    }
+    // Unsaved edits are offered for saving first; Cancel keeps the window.
+    if (editor_ && !editor_->LeaveFirst()) {
+        session_->QuitRequested = false;
         event->ignore();
         return;
     }

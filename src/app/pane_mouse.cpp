@@ -35,6 +35,8 @@ bool PaneMouse::InField(QPoint cell) const {
     return cell.x() >= 0 && cell.y() >= 0 && cell.x() < s_.FieldWidth && cell.y() < s_.FieldHeight;
 }
 
+bool PaneMouse::Drawing() const { return editing && s_.GameRunning == 0; }
+
 bool PaneMouse::Ignored(Qt::KeyboardModifiers mods) const {
     return (mods & Qt::ControlModifier) && dialogOpen && dialogOpen();
 }
@@ -47,7 +49,7 @@ void PaneMouse::Press(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint
     startMouse_ = BufferPixels(pos);
     startScrollX_ = view_.ctx.ScrollX;
     startScrollY_ = view_.ctx.ScrollY;
-    if (editing && button == Qt::LeftButton && canvas.strokeStarted) canvas.strokeStarted();
+    if (Drawing() && button == Qt::LeftButton && canvas.strokeStarted) canvas.strokeStarted();
 }
 
 void PaneMouse::PaintAt(QPointF pos) {
@@ -73,7 +75,7 @@ void PaneMouse::PanTo(QPointF pos) {
 }
 
 void PaneMouse::Move(Qt::MouseButtons held, QPointF pos) {
-    if (editing && canvas.hover) {
+    if (Drawing() && canvas.hover) {
         const QPoint c = StatusCellAt(pos);
         canvas.hover(c.x(), c.y());
     }
@@ -82,7 +84,7 @@ void PaneMouse::Move(Qt::MouseButtons held, QPointF pos) {
         if (setCursor) setCursor(editing ? Qt::CrossCursor : Qt::ArrowCursor);
         return;
     }
-    if (editing && pressed_ == Qt::LeftButton) {
+    if (Drawing() && pressed_ == Qt::LeftButton) {
         if (mode_ == kDrawing) PaintAt(pos);
         return;
     }
@@ -93,11 +95,11 @@ void PaneMouse::Release(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoi
                         QPoint global) {
     if (Ignored(mods) || button != pressed_) return;
     pressed_ = Qt::NoButton;
-    if (editing && button == Qt::LeftButton && mode_ == kDrawing) {
+    if (Drawing() && button == Qt::LeftButton && mode_ == kDrawing) {
         PaintAt(pos);
         if (canvas.strokeEnded) canvas.strokeEnded();
     }
-    if (editing && canvas.hover) {
+    if (Drawing() && canvas.hover) {
         const QPoint c = StatusCellAt(pos);
         canvas.hover(c.x(), c.y());
     }

@@ -57,6 +57,8 @@ public:
 
 private:
     bool Ignored(Qt::KeyboardModifiers mods) const;
+    // The canvas takes the mouse: in the editor, while no test game runs.
+    bool Drawing() const;
     bool InField(QPoint cell) const;
     void PanTo(QPointF pos);
     void PaintAt(QPointF pos);

@@ -286,6 +286,7 @@ TEST_F(EditorWindowTest, TestPlayReturnsToTheEditedLevelAndPlaysThePlainCodes) {
     });
     w.Session().PlayCommand();
     EXPECT_EQ(s.PlayFromEditor, -1);
+    Paint(kZonk, {{12, 5}});  // the canvas takes no edits during the test game
     w.Session().Stop();
     RunToEnd();
     ASSERT_GT(handed.size(), 20 + 5 * 60 + 11);
@@ -295,12 +296,15 @@ TEST_F(EditorWindowTest, TestPlayReturnsToTheEditedLevelAndPlaysThePlainCodes) {
     EXPECT_EQ(s.PlayFromEditor, 0);
     EXPECT_TRUE(ed.Active());
     EXPECT_TRUE(ed.LevelChanged());
-    // Leaving without saving reads the level file again.
-    boxes.answers = {QMessageBox::Cancel};
+    // Closing the window or leaving the editor offers to save; Cancel keeps both.
+    boxes.shown = 0;
+    boxes.answers = {QMessageBox::Cancel, QMessageBox::Cancel};
+    EXPECT_FALSE(w.close());
     EXPECT_FALSE(ed.Leave());
+    EXPECT_EQ(boxes.shown, 2);
     EXPECT_TRUE(ed.Active());
     EXPECT_EQ(boxes.text, "The level has been changed! Do you want to save it to disk?");
-    boxes.answers = {QMessageBox::No};
+    boxes.answers = {QMessageBox::No};  // leaving without saving reads the level file again
     EXPECT_TRUE(ed.Leave());
     EXPECT_EQ(Cell(10, 5), kSpace);
 }
