@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDockWidget>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -254,7 +255,7 @@ bool EditorController::Enter() {
     // The editor has its own zoom; the game's is restored on leaving.
     playZoom_ = w_.view_->ctx.Stretch;
     const int item = ZoomMenuItem(static_cast<float>(w_.settings_.EditZoom));
-    QApplication::processEvents();  // the tool frame takes its place beside the pane
+    w_.layout()->activate();  // the tool frame takes its place beside the pane
     if (item != 0 && ZoomForItem(item).stretch != playZoom_)
         w_.view_->MenuStretch(item);
     FindMurphy(w_.s_);
@@ -295,7 +296,7 @@ bool EditorController::Leave() {
     SetEditing(false);
     const int item = ZoomMenuItem(playZoom_);
     if (item != 0 && ZoomForItem(item).stretch != w_.view_->ctx.Stretch) w_.view_->MenuStretch(item);
-    QApplication::processEvents();
+    w_.layout()->activate();
     if (w_.s_.LevelLoaded) {
         StartLevelFromField(w_.s_);
         w_.view_->Renderer().SetDisplayRegion();
