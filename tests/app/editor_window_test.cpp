@@ -199,6 +199,17 @@ TEST_F(EditorWindowTest, TheSpecialPortDialogTurnsAPortIntoASpecialPort) {
     ed.Undo();
     EXPECT_EQ(Cell(20, 10), kPortDown);
     EXPECT_EQ(s.Info.specialPortCount(), 0);
+
+    // Ten special ports at most: the dialog is refused over an eleventh port.
+    for (int x = 1; x <= 11; ++x) {
+        Paint(kPortLeft, {{x, 12}});
+        ed.SpecialPort(x, 12);
+    }
+    EXPECT_EQ(s.Info.specialPortCount(), 10);
+    EXPECT_EQ(Cell(10, 12), kSpecialPortLeft);
+    EXPECT_EQ(Cell(11, 12), kPortLeft);
+    EXPECT_EQ(boxes.title, "Special port error");
+    EXPECT_EQ(boxes.text, "You can't add more special ports to this level!\r\nRemove 1 special port before add a new one.");
 }
 
 TEST_F(EditorWindowTest, RegionDialogsTakeTheirCornersFromTheCanvasAndFillAndFlip) {
