@@ -387,6 +387,7 @@ void EditorController::Hover(int column, int row) {
 }
 
 void EditorController::ContextMenu(const QPoint& global, int column, int row) {
+    if (!menu_->isEnabled()) return;  // during a run
     const GameState& s = w_.s_;
     const int index = row * s.FieldWidth + column;
     const bool port = Active() && column >= 0 && index >= 0 &&
