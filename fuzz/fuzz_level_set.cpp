@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     s.clock = [] { return 1234567; };
     s.CurrentLevelNumber = data[0];
     s.LoadedLevelNumber = static_cast<uint8_t>(data[0] >> 1);
-    s.ForceFullRedraw = (data[0] & 1) != 0;
-    const auto st = tsn::ReadLevelSet(s, file);
+    const bool restart = (data[0] & 1) != 0;
+    const auto st = tsn::ReadLevelSet(s, file, restart);
     FUZZ_CHECK(st.ok() == s.LevelLoaded);
     if (st.ok()) {
         FUZZ_CHECK(s.FieldWidth == 60 && s.FieldHeight == 24);

@@ -42,8 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(s.LevelBytes.size() <= size);
     FUZZ_CHECK(s.DemoStartIndex == s.LevelRecordUpper + 1);
 
-    s.EditorActive = true;  // keep the loaded demo without asking
-    const auto built = tsn::BuildTSN(s, false, tsn::SaveOptions());
+    tsn::SaveOptions keep;
+    keep.editorHandOver = true;  // keep the loaded demo without asking
+    const auto built = tsn::BuildTSN(s, false, keep);
     FUZZ_CHECK(built.ok());
     static tsn::GameState r;
     r.DemoPlayback = 1;

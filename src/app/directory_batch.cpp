@@ -11,7 +11,7 @@
 #include "app/main_window.h"
 #include "app/results_window.h"
 #include "app/speed_table.h"
-#include "engine/game_state.h"
+#include "app/window_state.h"
 #include "files/load_demo_file.h"
 #include "files/paths.h"
 #include "run/demo_verification.h"
@@ -58,7 +58,7 @@ void DirectoryBatch::PlayDirCommand() {
 
 void DirectoryBatch::Start(const QString& folder) {
     if (running_ || w_.Session().CurrentPhase() != GameSession::Phase::Idle) return;
-    GameState& s = w_.State();
+    WindowState& s = w_.State();
     files_ = CollectDemoFiles(folder, [this](const QString& text) { w_.SetStatus(text); });
     if (const auto logs = UserSubFolder(kLogsFolder)) {
         QFile::remove(QDir(QString::fromStdString(*logs)).filePath("Error2.Log"));
@@ -98,7 +98,7 @@ void DirectoryBatch::Start(const QString& folder) {
 // Files that cannot be played get their row at once; the first demo found starts its run and
 // the end of that run comes back to RunEnded.
 void DirectoryBatch::PlayNext() {
-    GameState& s = w_.State();
+    WindowState& s = w_.State();
     const int count = static_cast<int>(files_.size());
     while (next_ < count) {
         const int number = ++next_;
@@ -139,8 +139,9 @@ void DirectoryBatch::PlayNext() {
 void DirectoryBatch::RunEnded() {
     if (!playing_) return;
     playing_ = false;
-    GameState& s = w_.State();
-    results_->FillLastRow(PlayedRow(s, next_, files_[next_ - 1].toStdString(), skipRequested_));
+    WindowState& s = w_.State();
+    results_->FillLastRow(PlayedRow(s, s.LastRunFrames / kFixedOne, next_,
+                                    files_[next_ - 1].toStdString(), skipRequested_));
     s.DemoFolderFile.clear();
     // A skip belongs to the demo it was asked for, whatever its row says.
     skipRequested_ = false;
@@ -152,7 +153,7 @@ void DirectoryBatch::RunEnded() {
 }
 
 void DirectoryBatch::Finish() {
-    GameState& s = w_.State();
+    WindowState& s = w_.State();
     GameSession& g = w_.Session();
     running_ = false;
     playing_ = false;

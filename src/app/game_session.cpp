@@ -9,9 +9,9 @@
 #include "app/session_host.h"
 #include "app/speed_table.h"
 #include "app/view_controller.h"
+#include "app/window_state.h"
 #include "engine/element_codes.h"
 #include "engine/frame_step.h"
-#include "engine/game_state.h"
 #include "engine/run.h"
 #include "files/sec_to_time.h"
 #include "presentation/rounding.h"
@@ -28,7 +28,7 @@ constexpr int64_t kFastSliceNs = 8'000'000;         // "Fastest possible": frame
 constexpr int64_t kNoDisplaySliceNs = 40'000'000;   // "No display": larger slices
 }  // namespace
 
-GameSession::GameSession(GameState& s, ViewController& view, SoundSystem& sound,
+GameSession::GameSession(WindowState& s, ViewController& view, SoundSystem& sound,
                          KeyboardState& keys, SessionHost& host)
     : s_(s), view_(view), sound_(sound), keys_(keys), host_(host) {
     clock_.setSingleShot(true);
@@ -151,6 +151,8 @@ void GameSession::PrepareRun() {
     setup.demo = demoRun_;
     setup.display = true;
     setup.rules = Rules;
+    setup.source = &s_;
+    setup.restart = s_.ForceFullRedraw;
     host_.ReportLevelRead(tsn::PrepareRun(s_, setup));
     // The buffers follow the level's size.
     if (view_.Scroll() == nullptr || view_.Scroll()->Width() != (s_.FieldWidth + 2) * 32 ||
@@ -308,7 +310,9 @@ void GameSession::EndRunNow() {
 
 void GameSession::FinishRun(bool mayContinue) {
     clock_.stop();
-    EndRun(s_);
+    const RunFigures figures = EndRun(s_);
+    s_.LastRunFrames = figures.frames;
+    s_.LastRunMilliseconds = figures.milliseconds;
     if (s_.DemoPlayback == 0 && s_.PlayFromEditor == 0) host_.WriteLastRunFile();
     phase_ = Phase::Idle;
     Stop();

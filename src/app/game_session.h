@@ -16,7 +16,7 @@
 
 namespace tsn {
 
-struct GameState;
+struct WindowState;
 class ViewController;
 class SoundSystem;
 class SessionHost;
@@ -32,7 +32,7 @@ public:
         Halted,    // the window is shutting down
     };
 
-    GameSession(GameState& s, ViewController& view, SoundSystem& sound, KeyboardState& keys,
+    GameSession(WindowState& s, ViewController& view, SoundSystem& sound, KeyboardState& keys,
                 SessionHost& host);
 
     // ---- Speeds (microseconds per frame) ----
@@ -145,7 +145,7 @@ private:
     void NormalizeFieldBytes();
     void Arm(int ms);
 
-    GameState& s_;
+    WindowState& s_;
     ViewController& view_;
     SoundSystem& sound_;
     KeyboardState& keys_;

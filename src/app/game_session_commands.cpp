@@ -7,8 +7,8 @@
 #include "app/session_host.h"
 #include "app/speed_table.h"
 #include "app/view_controller.h"
+#include "app/window_state.h"
 #include "engine/frame_step.h"
-#include "engine/game_state.h"
 #include "files/sec_to_time.h"
 #include "presentation/sound_system.h"
 

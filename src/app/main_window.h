@@ -17,7 +17,7 @@
 #include "app/session_host.h"
 #include "app/settings.h"
 #include "app/startup_checks.h"
-#include "engine/game_state.h"
+#include "app/window_state.h"
 #include "files/player_record.h"
 #include "presentation/sound_system.h"
 
@@ -62,7 +62,7 @@ public:
     void Fatal(const QString& text);
     bool FatalShown() const { return fatal_; }
 
-    GameState& State() { return s_; }
+    WindowState& State() { return s_; }
     GameSession& Session() { return *session_; }
     ViewController& View() { return *view_; }
     KeyboardState& Keys() { return keys_; }
@@ -212,7 +212,7 @@ private:
     void ErrorBox(const QString& title, const QString& text);
     void FileErrorBox(const std::string& text);
 
-    GameState s_;
+    WindowState s_;
     KeyboardState keys_;
     SoundSystem sound_;
     Settings settings_;

@@ -221,6 +221,8 @@ SaveOptions MainWindow::MakeSaveOptions(bool ask) {
                                .toLatin1()
                                .toStdString();
     o.signature.version = TESSARIN_VERSION;
+    o.editorHandOver = s_.EditorActive;
+    o.quickSaveUsed = s_.QuickSaveUsed != 0;
     if (ask) {
         o.saveWithoutDemo = [this] { return AskYesNo("Save", kQuestionSaveWithoutDemo); };
         o.saveWithMySignature = [this] { return AskYesNo("Save", kQuestionSaveWithSignature); };
@@ -323,6 +325,7 @@ void MainWindow::NewLevelSetCommand() {
             FileErrorBox(st.error().Text());
             return;
         }
+        s_.ReloadFromLevelFile = true;
         InitNewLevelFile(QString::fromStdString(name.name));
         return;
     }

@@ -85,7 +85,7 @@ void MainWindow::SelectLevel(int index) {
     index = ChosenLevel(index);
     cmbLevel_->setCurrentIndex(index);
     const uint8_t before = s_.LoadedLevelNumber;
-    ChooseListedLevel(s_, index, cmbLevel_->count());
+    ChooseListedLevel(s_, s_, index, cmbLevel_->count());
     // A run recorded on another level is not saved with this one.
     if (s_.CurrentLevelNumber != before) s_.DemoBufferLive = false;
     ShowLevel();
@@ -106,7 +106,9 @@ void MainWindow::ShowLevel() {
     UpdateAllControls();
 }
 
-bool MainWindow::ReadCurrentLevel() { return ReportLevelRead(ReadLevel(s_, "")); }
+bool MainWindow::ReadCurrentLevel() {
+    return ReportLevelRead(ReadLevel(s_, s_, "", s_.ForceFullRedraw));
+}
 
 bool MainWindow::ReportLevelRead(const FileStatus& st) {
     if (!st) FileErrorBox(st.error().Text());
@@ -133,7 +135,7 @@ void MainWindow::WriteLastRunFile() {
         FileErrorBox(path.error().Text());
         return;
     }
-    const FileStatus st = WriteLastRun(s_, *path, MakeSaveOptions(false));
+    const FileStatus st = WriteLastRun(s_, s_, *path, MakeSaveOptions(false));
     if (!st) FileErrorBox(st.error().Text());
 }
 

@@ -5,15 +5,15 @@
 
 #include "app/panel_display.h"
 #include "app/view_pane.h"
-#include "engine/game_state.h"
+#include "app/window_state.h"
 #include "presentation/rounding.h"
 #include "presentation/scroll_buffer.h"
 #include "presentation/sprite_buffer.h"
 
 namespace tsn {
 
-ViewController::ViewController(GameState& s, ViewPort* port, ViewPane* pane, PanelDisplay& panel)
-    : s_(s), port_(port), pane_(pane), panel_(panel), renderer_(s, sprites_, scroll_) {
+ViewController::ViewController(WindowState& s, ViewPort* port, ViewPane* pane, PanelDisplay& panel)
+    : s_(s), port_(port), pane_(pane), panel_(panel), renderer_(s, s, sprites_, scroll_) {
     ctx.NoDisplay = &s.NoDisplay;
 }
 

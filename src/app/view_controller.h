@@ -14,6 +14,7 @@
 namespace tsn {
 
 struct GameState;
+struct WindowState;
 class ScrollBuffer;
 class SpriteBuffer;
 class ViewPane;
@@ -22,7 +23,7 @@ class PanelDisplay;
 
 class ViewController : public GameView {
 public:
-    ViewController(GameState& s, ViewPort* port, ViewPane* pane, PanelDisplay& panel);
+    ViewController(WindowState& s, ViewPort* port, ViewPane* pane, PanelDisplay& panel);
     ~ViewController() override;
 
     DisplayContext ctx;
@@ -93,7 +94,7 @@ public:
 private:
     bool Rebuild();
 
-    GameState& s_;
+    WindowState& s_;
     ViewPort* port_;
     ViewPane* pane_;
     PanelDisplay& panel_;

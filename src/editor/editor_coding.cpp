@@ -3,6 +3,7 @@
 #include "engine/element_codes.h"
 #include "engine/game_state.h"
 #include "files/level_record.h"
+#include "files/level_source.h"
 #include "files/read_level.h"
 #include "files/tsn_file.h"
 
@@ -14,45 +15,50 @@ void ToGameCoding(std::vector<uint8_t>& field) {
     for (auto& b : field) b = GameCode(b);
 }
 
-FileStatus EnterEditorLevel(GameState& s, const std::string& workFile, const SaveOptions& options) {
+namespace {
+// The editor's own saves: a demo that came with the level is kept without asking.
+SaveOptions HandOver(const SaveOptions& options) {
+    SaveOptions o = options;
+    o.editorHandOver = true;
+    return o;
+}
+}  // namespace
+
+FileStatus EnterEditorLevel(GameState& s, LevelSource& source, const std::string& workFile,
+                            const SaveOptions& options) {
     if (!s.LevelLoaded) return FileError{"EnterEditorLevel", 0, "No level is loaded"};
-    const bool wasActive = s.EditorActive;
-    const std::string oldWorkFile = s.EditorWorkFile;
-    s.EditorActive = true;
-    s.EditorWorkFile = workFile;
-    FileStatus st = SaveTSN(s, workFile, true, false, options);
-    if (st) st = ReadLevel(s, "");
+    const bool wasActive = source.EditorActive;
+    const std::string oldWorkFile = source.EditorWorkFile;
+    source.EditorActive = true;
+    source.EditorWorkFile = workFile;
+    FileStatus st = SaveTSN(s, workFile, true, false, HandOver(options));
+    if (st) st = ReadLevel(s, source, "");
     if (!st) {
-        s.EditorActive = wasActive;
-        s.EditorWorkFile = oldWorkFile;
+        source.EditorActive = wasActive;
+        source.EditorWorkFile = oldWorkFile;
         return st;
     }
     ToEditorCoding(s.FieldBytes);
     return {};
 }
 
-FileStatus BeginTestPlay(GameState& s, const SaveOptions& options) {
+FileStatus BeginTestPlay(GameState& s, const LevelSource& source, const SaveOptions& options) {
     ToGameCoding(s.FieldBytes);
-    s.PlayFromEditor = -1;
-    FileStatus st = SaveTSN(s, s.EditorWorkFile, true, false, options);
-    if (!st) {
-        s.PlayFromEditor = 0;
-        ToEditorCoding(s.FieldBytes);
-    }
+    FileStatus st = SaveTSN(s, source.EditorWorkFile, true, false, HandOver(options));
+    if (!st) ToEditorCoding(s.FieldBytes);
     return st;
 }
 
-FileStatus EndTestPlay(GameState& s) {
-    FileStatus st = ReadLevel(s, "");
-    s.PlayFromEditor = 0;
+FileStatus EndTestPlay(GameState& s, LevelSource& source) {
+    FileStatus st = ReadLevel(s, source, "");
     ToEditorCoding(s.FieldBytes);
     return st;
 }
 
-FileStatus LeaveEditorLevel(GameState& s) {
-    s.EditorActive = false;
+FileStatus LeaveEditorLevel(GameState& s, LevelSource& source) {
+    source.EditorActive = false;
     ToGameCoding(s.FieldBytes);
-    return ReadLevel(s, "");
+    return ReadLevel(s, source, "");
 }
 
 }  // namespace tsn

@@ -16,28 +16,30 @@
 namespace tsn {
 
 struct GameState;
+struct LevelSource;
 
 // A whole field converted in place, code by code (EditorCode and GameCode of element_codes.h).
 void ToEditorCoding(std::vector<uint8_t>& field);
 void ToGameCoding(std::vector<uint8_t>& field);
 
-// Entering the editor: marks the editor active with `workFile` as its working file, writes the
-// current level there as a one-level container (demo kept, nothing asked) and reads it back,
-// then converts the field to the editor coding. Refused without a loaded level; a failure
-// leaves the editor as it was and the level unchanged.
-FileStatus EnterEditorLevel(GameState& s, const std::string& workFile, const SaveOptions& options);
+// Entering the editor: marks the editor active in the level source with `workFile` as its
+// working file, writes the current level there as a one-level container (demo kept, nothing
+// asked) and reads it back, then converts the field to the editor coding. Refused without a
+// loaded level; a failure leaves the editor as it was and the level unchanged.
+FileStatus EnterEditorLevel(GameState& s, LevelSource& source, const std::string& workFile,
+                            const SaveOptions& options);
 
-// A test game from the editor: the field goes back to the plain codes, PlayFromEditor is set
-// and the level is written to the working file, from which the run reads it. On failure
-// PlayFromEditor is cleared and the field is in the editor coding again.
-FileStatus BeginTestPlay(GameState& s, const SaveOptions& options);
+// A test game from the editor: the field goes back to the plain codes and the level is written
+// to the working file, from which the run reads it (the host marks its run as a test game
+// while it lasts). On failure the field is in the editor coding again.
+FileStatus BeginTestPlay(GameState& s, const LevelSource& source, const SaveOptions& options);
 // After the test game: the edited level is read back from the working file and converted to
-// the editor coding again; PlayFromEditor is cleared.
-FileStatus EndTestPlay(GameState& s);
+// the editor coding again.
+FileStatus EndTestPlay(GameState& s, LevelSource& source);
 
 // Leaving the editor (after any save the user chose): the editor is marked inactive, the field
 // goes back to the plain codes and the level is read again from the level file, which drops
 // the edits that were not saved.
-FileStatus LeaveEditorLevel(GameState& s);
+FileStatus LeaveEditorLevel(GameState& s, LevelSource& source);
 
 }  // namespace tsn

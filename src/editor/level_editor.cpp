@@ -8,7 +8,7 @@
 namespace tsn {
 
 FileStatus LevelEditor::Enter(const std::string& workFile, const SaveOptions& options) {
-    if (auto st = EnterEditorLevel(s_, workFile, options); !st) return st;
+    if (auto st = EnterEditorLevel(s_, source_, workFile, options); !st) return st;
     levelChanged_ = false;
     neededBeforeAll_ = s_.Info.infotronsNeeded();
     s_.InfotronsNeeded = static_cast<int16_t>(neededBeforeAll_);
@@ -21,7 +21,7 @@ FileStatus LevelEditor::Enter(const std::string& workFile, const SaveOptions& op
 
 FileStatus LevelEditor::Leave() {
     levelChanged_ = false;
-    return LeaveEditorLevel(s_);
+    return LeaveEditorLevel(s_, source_);
 }
 
 LevelSnapshot LevelEditor::Current() const {

@@ -20,6 +20,7 @@
 namespace tsn {
 
 struct GameState;
+struct LevelSource;
 
 // What the special-port dialog shows when it opens over a port.
 struct SpecialPortOffer {
@@ -30,7 +31,8 @@ struct SpecialPortOffer {
 
 class LevelEditor {
 public:
-    explicit LevelEditor(GameState& s) : s_(s) {}
+    // `source` is the host's: entering and leaving switch its reads to and from the working file.
+    LevelEditor(GameState& s, LevelSource& source) : s_(s), source_(source) {}
 
     // ---- Entering and leaving (the level's coding: editor_coding.h) ----
     // Hands the level to the editor through `workFile`; the level counts as unchanged and the
@@ -112,6 +114,7 @@ private:
     bool SetHeaderByte(int offset, int value);
 
     GameState& s_;
+    LevelSource& source_;
     UndoHistory history_;
     bool levelChanged_ = false;
     bool undoResetPending_ = true;

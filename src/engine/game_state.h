@@ -1,8 +1,8 @@
 #pragma once
 // The whole state of the game, grouped by lifetime: what a level load sets (LevelState), what
-// every run starts afresh (RunState) and what the host of the runs keeps between them
-// (HostState). Element procedures take this object and a cell index; nothing else holds game
-// state.
+// every run starts afresh (RunState) and what a run is given to play by (RunInputs). Element
+// procedures take this object and a cell index; nothing else holds game state. Where the next
+// level is read from, the window's flags and the last run's figures belong to the host.
 //
 // Names follow the game's own vocabulary (MurphyPos, PlayField16, ...) so that every rule
 // about a variable can be found by its name. Widths match the stored formats: 16-bit values
@@ -134,33 +134,18 @@ struct RunState {
     bool DemoBufferLive = false;  // a demo has been recorded in this run
 };
 
-// ---- What the host of the runs keeps between them: the kind of run and its rules, where the
-// next level read comes from, the window's drawing flags and the last run's figures ----
-struct HostState {
-    RunRules Rules;  // set by the run's preparation (run/run_setup.h)
-    uint8_t DemoPlayback = 0;
-    uint8_t FreshRun = 0;
-    int16_t LoadingSavedGame = 0;
-
-    std::string LastRunFile;       // level and demo of the last finished run; empty when none
-    std::string DemoFolderFile;    // file of the running folder verification; empty otherwise
-    std::string EditorWorkFile;    // the editor's working copy of its level
-    bool EditorActive = false;
-    bool ReloadFromLevelFile = false;
-
-    int16_t NoDisplay = 0;
-    bool ForceFullRedraw = false;
-    int16_t GameRunning = 0;
-    int16_t MainLoopActive = 0;
-    int16_t PlayingDirectory = 0;
-    int16_t PlayFromEditor = 0;
-
-    int16_t QuickSaveUsed = 0;
-    int64_t LastRunFrames = 0;  // fixed point
-    int32_t LastRunMilliseconds = 0;
+// ---- What a run reads but neither loads nor resets: the run's preparation (run/run_setup.h)
+// sets them before BeginRun, a saved-game load restores the rules and the playback flag, and
+// the window switches the drawing off and on at its speed keys ----
+struct RunInputs {
+    RunRules Rules;
+    uint8_t DemoPlayback = 0;       // the actions come from the level's demo
+    uint8_t FreshRun = 0;           // level start seeds the random generator from the clock
+    int16_t LoadingSavedGame = 0;   // level start only converts the field: a saved game follows
+    int16_t NoDisplay = 0;          // nothing is drawn and the exit sound is not played
 };
 
-struct GameState : LevelState, RunState, HostState {
+struct GameState : LevelState, RunState, RunInputs {
     GameState();
 
     // ---- Outside world ----

@@ -25,7 +25,7 @@ void StartLevelFromField(GameState& s) {
     s.MurphyCoarseY = static_cast<int16_t>(2 * s.CellRow(s.MurphyPos));
     if (s.Drawing()) {
         s.view->drawSprite(s.MurphyScreenXPos, s.MurphyScreenYPos, kMurphy);
-        s.view->placeView(s, s.GameRunning != 0);
+        s.view->placeView(s, false);  // no run is going yet: at once
     }
 }
 

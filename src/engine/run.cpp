@@ -10,7 +10,6 @@ void ResetRunState(GameState& s) { static_cast<RunState&>(s) = RunState{}; }
 
 bool BeginRun(GameState& s) {
     ResetRunState(s);
-    s.GameRunning = 0;
     StartLevelFromField(s);
     return s.LevelLoaded;
 }
@@ -20,15 +19,13 @@ bool RunOneFrame(GameState& s, int keyAction) {
     return RunFrameWork(s);
 }
 
-void EndRun(GameState& s) {
-    s.LastRunFrames = s.FrameCounter;
-    s.LastRunMilliseconds = static_cast<int32_t>(s.Frames() / 35 * 1000);
+RunFigures EndRun(const GameState& s) {
+    return {s.FrameCounter, static_cast<int32_t>(s.Frames() / 35 * 1000)};
 }
 
 HeadlessResult RunHeadless(GameState& s, const ActionSource& actions, int64_t maxFrames,
                            const std::function<void(const GameState&)>& afterFrame) {
     HeadlessResult r;
-    s.MainLoopActive = 1;
     bool ended = false;
     int64_t frame = 0;
     while (!ended && frame < maxFrames) {
@@ -37,9 +34,8 @@ HeadlessResult RunHeadless(GameState& s, const ActionSource& actions, int64_t ma
         ++frame;
         if (afterFrame) afterFrame(s);
     }
-    EndRun(s);
-    s.MainLoopActive = 0;
     r.frames = s.Frames();
+    r.milliseconds = EndRun(s).milliseconds;
     r.solved = s.LevelSolved == 1;
     r.steps = s.StepCount;
     r.stoppedAtLimit = !ended;

@@ -22,9 +22,14 @@ bool BeginRun(GameState& s);
 // true when the run ends after this frame.
 bool RunOneFrame(GameState& s, int keyAction);
 
-// After the last frame: the run's statistics (LastRunFrames, LastRunMilliseconds). Entering and
-// leaving the loop (MainLoopActive) is the loop's own business.
-void EndRun(GameState& s);
+// The figures of a finished run, for whoever keeps the last run's record.
+struct RunFigures {
+    int64_t frames = 0;  // fixed point, as FrameCounter
+    int32_t milliseconds = 0;
+};
+
+// After the last frame: the run's figures.
+RunFigures EndRun(const GameState& s);
 
 // Where the actions of a headless run come from: called once per frame with the frame's
 // number (0 for the first frame); ignored during demo playback.
@@ -32,6 +37,7 @@ using ActionSource = std::function<int(int64_t frame)>;
 
 struct HeadlessResult {
     int64_t frames = 0;
+    int32_t milliseconds = 0;
     bool solved = false;
     int steps = 0;
     bool stoppedAtLimit = false;

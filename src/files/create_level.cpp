@@ -63,8 +63,6 @@ FileStatus CreateLevel(GameState& s, const std::string& path, int width, int hei
     s.CurrentLevelNumber = 1;
     s.Info = LevelInfo();
     s.NonStandardLevel = width != kStandardWidth || height != kStandardHeight;
-    s.LastRunFile.clear();
-    s.ReloadFromLevelFile = true;
     return {};
 }
 

@@ -23,6 +23,10 @@ struct SaveOptions {
     std::function<bool()> saveWithoutDemo;      // kQuestionSaveWithoutDemo
     std::function<bool()> saveWithMySignature;  // kQuestionSaveWithSignature
     SignatureParts signature;
+    // The editor is active: a container keeps a demo that came with the level without asking.
+    bool editorHandOver = false;
+    // Quick save was used in the run: the info block records the number of loads.
+    bool quickSaveUsed = false;
 };
 
 // The demo block for saving the current level:

@@ -9,10 +9,12 @@
 namespace tsn {
 
 struct GameState;
+struct LevelSource;
 
 // Stores StartRandomSeed in the info block's seed word, writes the current level with the
 // recorded demo to `path` as a one-level container (the current level file stays current),
 // and on success records `path` as LastRunFile and marks the level as carrying a demo.
-FileStatus WriteLastRun(GameState& s, const std::string& path, const SaveOptions& options);
+FileStatus WriteLastRun(GameState& s, LevelSource& source, const std::string& path,
+                        const SaveOptions& options);
 
 }  // namespace tsn

@@ -6,6 +6,7 @@
 #include "files/byte_source.h"
 #include "files/level_file_limit.h"
 #include "files/level_set_file.h"
+#include "files/level_source.h"
 #include "files/path_names.h"
 #include "files/tsn_container.h"
 
@@ -80,9 +81,9 @@ int LevelListSelection(int selectNumber, int entryCount) {
     return selectNumber >= 1 && selectNumber <= entryCount ? selectNumber - 1 : 0;
 }
 
-void ChooseListedLevel(GameState& s, int position, int entryCount) {
+void ChooseListedLevel(GameState& s, LevelSource& source, int position, int entryCount) {
     s.CurrentLevelNumber = static_cast<uint8_t>(entryCount == 1 ? 1 : position + 1);
-    if (s.CurrentLevelNumber != s.LoadedLevelNumber) s.LastRunFile.clear();
+    if (s.CurrentLevelNumber != s.LoadedLevelNumber) source.LastRunFile.clear();
     s.LoadedLevelNumber = s.CurrentLevelNumber;
 }
 

@@ -11,6 +11,7 @@
 namespace tsn {
 
 struct GameState;
+struct LevelSource;
 
 // The most levels a list offers: the number of the chosen level is one byte in the game state
 // and in saved games, so the levels after it cannot be played.
@@ -45,6 +46,6 @@ int LevelListSelection(int selectNumber, int entryCount);
 // What choosing list position `position` does before the level is started: CurrentLevelNumber
 // becomes position + 1 (1 when the list has a single entry), LastRunFile is forgotten when
 // another level than the last one chosen is taken, and LoadedLevelNumber follows.
-void ChooseListedLevel(GameState& s, int position, int entryCount);
+void ChooseListedLevel(GameState& s, LevelSource& source, int position, int entryCount);
 
 }  // namespace tsn

@@ -31,20 +31,24 @@ int LevelSetListCount(int64_t fileSize) {
 namespace {
 
 FileStatus ReadFrom(GameState& s, ByteSource& src) {
-    if (s.ForceFullRedraw) s.CurrentLevelNumber = s.LoadedLevelNumber;
     // No demo comes from a set: every run of a set level starts from the clock.
     return CommitParsedLevel(s, ParseLevelSetLevel(src, s.CurrentLevelNumber, "ReadLevel"),
                              false);
 }
 
-}  // namespace
-
-FileStatus ReadLevelSet(GameState& s, const std::string& path) {
-    return ReadLevelFile(s, path, "ReadLevel", ReadFrom);
+FileStatus ReadChosenFrom(GameState& s, ByteSource& src) {
+    s.CurrentLevelNumber = s.LoadedLevelNumber;
+    return ReadFrom(s, src);
 }
 
-FileStatus ReadLevelSet(GameState& s, std::span<const uint8_t> data) {
-    return ReadLevelBytes(s, data, ReadFrom);
+}  // namespace
+
+FileStatus ReadLevelSet(GameState& s, const std::string& path, bool restart) {
+    return ReadLevelFile(s, path, "ReadLevel", restart ? ReadChosenFrom : ReadFrom);
+}
+
+FileStatus ReadLevelSet(GameState& s, std::span<const uint8_t> data, bool restart) {
+    return ReadLevelBytes(s, data, restart ? ReadChosenFrom : ReadFrom);
 }
 
 }  // namespace tsn

@@ -22,10 +22,11 @@ FileResult<LoadedLevel> ParseLevelSetLevel(ByteSource& src, int n, const std::st
 // info block lies inside the file.
 int LevelSetListCount(int64_t fileSize);
 
-// Reads level CurrentLevelNumber of a set into the current level (LoadedLevelNumber when
-// ForceFullRedraw is set) and seeds the random generator from the clock. On failure the
-// current level stays as it was and LevelLoaded is cleared.
-FileStatus ReadLevelSet(GameState& s, const std::string& path);
-FileStatus ReadLevelSet(GameState& s, std::span<const uint8_t> data);
+// Reads level CurrentLevelNumber of a set into the current level and seeds the random
+// generator from the clock. A `restart` of the level reads the level last chosen in the list
+// (LoadedLevelNumber), which becomes CurrentLevelNumber. On failure the current level stays as
+// it was and LevelLoaded is cleared.
+FileStatus ReadLevelSet(GameState& s, const std::string& path, bool restart = false);
+FileStatus ReadLevelSet(GameState& s, std::span<const uint8_t> data, bool restart = false);
 
 }  // namespace tsn

@@ -59,7 +59,7 @@ FileResult<SavedLevelBytes> BuildQV(const GameState& s, bool clean, const SaveOp
                          "Save this level as .tsn"};
     }
     SavedLevelBytes out;
-    out.info = InfoForSave(s);
+    out.info = InfoForSave(s, options.quickSaveUsed);
     out.bytes = FieldCodesForFile(s.FieldBytes);
     out.bytes.insert(out.bytes.end(), out.info.bytes.begin(), out.info.bytes.end());
     if (!clean) {
@@ -80,7 +80,6 @@ FileStatus SaveQV(GameState& s, const std::string& path, bool clean, const SaveO
     RestoreEditorCodes(s.FieldBytes);
     s.CurrentLevelNumber = 1;
     s.CurrentLevelFile = path;
-    s.LastRunFile.clear();
     return {};
 }
 

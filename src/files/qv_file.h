@@ -34,9 +34,8 @@ FileResult<SavedLevelBytes> BuildQV(const GameState& s, bool clean, const SaveOp
 
 // Writes the current level (and, unless `clean`, its demo) as a single-level file. Only
 // standard-size levels can be written. On success the saved info block becomes the current
-// one, the field buffer holds the editor's codes (25 → 76, 40 → 41), CurrentLevelNumber is 1,
-// CurrentLevelFile is the file and LastRunFile is cleared. A failure changes nothing, neither
-// in memory nor on disk.
+// one, the field buffer holds the editor's codes (25 → 76, 40 → 41), CurrentLevelNumber is 1
+// and CurrentLevelFile is the file. A failure changes nothing, neither in memory nor on disk.
 FileStatus SaveQV(GameState& s, const std::string& path, bool clean, const SaveOptions& options);
 
 }  // namespace tsn

@@ -35,6 +35,9 @@ struct Extras {
     // centres the view on Murphy.
     int16_t scrollX = 0;
     int16_t scrollY = 0;
+    // The run loop's flag: a game is saved only from within the running loop, and a load keeps
+    // the flag of the loop that carries it out.
+    int16_t mainLoop = 1;
 };
 
 enum Flag : uint8_t { kRedDiskCheat = 1, kEatRightBug = 2, kPlayback = 4, kRecorded = 8 };
@@ -89,7 +92,7 @@ void WalkScalars(S& s, Extras& e, V& v) {
     v(s.MurphyDownTarget);
     v(e.flags);
     v(e.redDiskShow);
-    v(s.MainLoopActive);
+    v(e.mainLoop);
     v.sequence(s.MurphyAnimSequence);
     v(s.MurphySecondSprite);
     v(s.MurphyDX);
@@ -356,7 +359,6 @@ SavedGameRefusal LoadSavedGame(GameState& s, std::span<const uint8_t> data,
     t.DemoBufferLive = (e.flags & kRecorded) != 0;
     t.RedDiskShowCount = static_cast<uint8_t>(e.redDiskShow);
     t.DemoBuffer.Restore(demo, e.lastKey, static_cast<uint8_t>(checksum), firstByte);
-    t.MainLoopActive = s.MainLoopActive;  // the loop that carries out the load owns it
 
     static_cast<LevelState&>(s) = std::move(static_cast<LevelState&>(t));
     static_cast<RunState&>(s) = std::move(static_cast<RunState&>(t));

@@ -4,10 +4,10 @@
 
 namespace tsn {
 
-LevelInfo InfoForSave(const GameState& s) {
+LevelInfo InfoForSave(const GameState& s, bool quickSaveUsed) {
     LevelInfo info = s.Info;
     if (s.DemoBufferLive) info.bytes[LevelInfo::kDemoCheckOffset] = s.DemoBuffer.CheckSumByte();
-    if (s.QuickSaveUsed != 0) {
+    if (quickSaveUsed) {
         info.bytes[LevelInfo::kLoadCountOffset] = static_cast<uint8_t>(s.SavedGameLoads ^ 166);
         info.bytes[LevelInfo::kSaveMarkOffset] = LevelInfo::kSaveMarkQuickSaved;
     } else {

@@ -37,9 +37,9 @@ FileResult<SavedLevelBytes> BuildTSN(const GameState& s, bool clean, const SaveO
         return FileError{"SaveTSN", 0, "The current level has no valid size"};
     }
     SavedLevelBytes out;
-    out.info = InfoForSave(s);
+    out.info = InfoForSave(s, options.quickSaveUsed);
     std::vector<uint8_t> demo;
-    if (!clean) demo = BuildDemoPart(s, options, s.EditorActive);
+    if (!clean) demo = BuildDemoPart(s, options, options.editorHandOver);
     const int64_t size = s.FieldWidth * s.FieldHeight + kLevelInfoSize + static_cast<int64_t>(demo.size());
     // What is written must be readable again: the whole file within the level file limit.
     if (size + kTsnHeaderSize + kTsnEntrySize > kMaxLevelFileSize) {

@@ -24,10 +24,11 @@ FileStatus ReadTSN(GameState& s, std::span<const uint8_t> data);
 FileResult<SavedLevelBytes> BuildTSN(const GameState& s, bool clean, const SaveOptions& options);
 
 // Writes the current level (and, unless `clean`, its demo) as a one-level container at
-// position 21. While the editor is active a demo that came with the level is written again
-// with its own signature, without asking. On success the saved info block becomes the current
-// one, the field buffer holds the editor's codes (25 → 76, 40 → 41) and, unless
-// `keepCurrentFile`, the file becomes CurrentLevelFile. A failure changes nothing.
+// position 21. When the editor hands its level over (SaveOptions::editorHandOver) a demo that
+// came with the level is written again with its own signature, without asking. On success the
+// saved info block becomes the current one, the field buffer holds the editor's codes (25 → 76,
+// 40 → 41) and, unless `keepCurrentFile`, the file becomes CurrentLevelFile. A failure changes
+// nothing.
 FileStatus SaveTSN(GameState& s, const std::string& path, bool keepCurrentFile, bool clean,
                    const SaveOptions& options);
 

@@ -4,6 +4,7 @@
 #include "engine/game_state.h"
 #include "presentation/scroll_buffer.h"
 #include "presentation/sprite_buffer.h"
+#include "presentation/window_flags.h"
 
 namespace tsn {
 
@@ -48,7 +49,7 @@ void FieldRenderer::DrawSprite(int column, int row, int sprite) {
 void FieldRenderer::DrawField(int column, int row) {
     const int i = row * s_.FieldWidth + column;
     if (i < 0 || i >= static_cast<int>(s_.FieldBytes.size())) return;
-    const bool testPlay = EditMode && s_.PlayFromEditor != 0 && s_.GameRunning != 0;
+    const bool testPlay = EditMode && flags_.PlayFromEditor != 0 && flags_.GameRunning != 0;
     DrawSprite(column, row, SpriteForCode(s_.FieldBytes[static_cast<size_t>(i)], EditMode, testPlay));
 }
 
@@ -145,18 +146,18 @@ void FieldRenderer::DisplayLevel() {
     SetDisplayRegion();
     DrawFrame(BorderShown ? 0 : 1);
     if (EditMode) {
-        if (s_.GameRunning != 0) {
+        if (flags_.GameRunning != 0) {
             ForRegion([this](int x, int y) { DrawFieldNoAnimated(x, y); });
             ForRegion([this](int x, int y) { DrawFieldAnimated(x, y); });
         } else {
             DrawWholeRegion();
             if (ShowGrid) DrawGrid();
         }
-    } else if (s_.GameRunning == 0) {
+    } else if (flags_.GameRunning == 0) {
         DrawWholeRegion();
-    } else if (s_.ForceFullRedraw) {
+    } else if (flags_.ForceFullRedraw) {
         DrawWholeRegion();
-        s_.ForceFullRedraw = false;
+        flags_.ForceFullRedraw = false;
     } else {
         ForRegion([this](int x, int y) { DrawField99(x, y); });
         ForRegion([this](int x, int y) { DrawFieldNoAnimated(x, y); });

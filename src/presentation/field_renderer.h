@@ -7,6 +7,7 @@
 namespace tsn {
 
 struct GameState;
+struct WindowFlags;
 class SpriteBuffer;
 class ScrollBuffer;
 
@@ -25,8 +26,8 @@ DisplayRegion RegionFor(int fieldWidth, int fieldHeight, bool borderShown);
 
 class FieldRenderer {
 public:
-    FieldRenderer(GameState& s, SpriteBuffer*& sprites, ScrollBuffer*& scroll)
-        : s_(s), sprites_(sprites), scroll_(scroll) {}
+    FieldRenderer(GameState& s, WindowFlags& flags, SpriteBuffer*& sprites, ScrollBuffer*& scroll)
+        : s_(s), flags_(flags), sprites_(sprites), scroll_(scroll) {}
 
     bool BorderShown = false;
     bool EditMode = false;
@@ -71,6 +72,7 @@ private:
     uint16_t Live(int column, int row) const;
 
     GameState& s_;
+    WindowFlags& flags_;
     SpriteBuffer*& sprites_;
     ScrollBuffer*& scroll_;
 };

@@ -25,13 +25,11 @@ VerificationRow UnreadableRow(int fileNumber, const std::string& path, const Fil
 
 VerificationRow VerifyDemoFile(const std::string& path, int fileNumber, const VerifyOptions& options) {
     GameState s;
-    s.PlayingDirectory = 1;
     if (const auto checked = LoadDemoFile(s, path); !checked) {
         return UnreadableRow(fileNumber, path, checked.error());
     }
 
     // The file becomes the current level file, its first level the current level.
-    s.DemoFolderFile = path;
     RunSetup setup;
     setup.file = path;
     setup.level = 1;
@@ -53,7 +51,7 @@ VerificationRow VerifyDemoFile(const std::string& path, int fileNumber, const Ve
     }
     const auto run = RunHeadless(s, {}, limit, afterFrame);
 
-    VerificationRow row = PlayedRow(s, fileNumber, path, false);
+    VerificationRow row = PlayedRow(s, run.frames, fileNumber, path, false);
     if (run.stoppedAtLimit && options.maxFrames > 0 && limit == options.maxFrames) {
         row.solved = "Failed";
         row.error = kFrameLimitWord;
@@ -61,13 +59,14 @@ VerificationRow VerifyDemoFile(const std::string& path, int fileNumber, const Ve
     return row;
 }
 
-VerificationRow PlayedRow(const GameState& s, int fileNumber, const std::string& path, bool skipped) {
+VerificationRow PlayedRow(const GameState& s, int64_t framesPlayed, int fileNumber,
+                          const std::string& path, bool skipped) {
     VerificationRow row;
     row.fileNumber = fileNumber;
     row.path = path;
     row.steps = s.StepCount;
     row.framesRead = s.DemoLengthFrames;
-    row.framesPlayed = s.LastRunFrames / kFixedOne;
+    row.framesPlayed = framesPlayed;
     SetVerdict(row, s.LevelSolved, skipped);
     return row;
 }

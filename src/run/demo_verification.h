@@ -23,9 +23,10 @@ struct VerifyOptions {
 
 struct GameState;
 
-// The row of a demo run that has ended: steps, the frames the demo holds and the frames
-// played, and the verdict; `skipped` when the user cut the run short.
-VerificationRow PlayedRow(const GameState& s, int fileNumber, const std::string& path, bool skipped);
+// The row of a demo run that has ended after `framesPlayed` frames: steps, the frames the demo
+// holds and the frames played, and the verdict; `skipped` when the user cut the run short.
+VerificationRow PlayedRow(const GameState& s, int64_t framesPlayed, int fileNumber,
+                          const std::string& path, bool skipped);
 
 // Loads the file as the batch verifier does (the file check, then its first level with the
 // demo behind it), plays the demo by the options' rules with nothing displayed and returns

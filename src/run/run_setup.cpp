@@ -1,6 +1,7 @@
 #include "run/run_setup.h"
 
 #include "engine/game_state.h"
+#include "files/level_source.h"
 #include "files/read_level.h"
 
 namespace tsn {
@@ -16,8 +17,10 @@ FileStatus PrepareRun(GameState& s, const RunSetup& setup) {
         s.LoadedLevelNumber = s.CurrentLevelNumber;
     }
     FileStatus read;
+    LevelSource none;
     if (setup.readLevel)
-        read = setup.read ? setup.read(s) : ReadLevel(s, "");
+        read = setup.read ? setup.read(s)
+                          : ReadLevel(s, setup.source ? *setup.source : none, "", setup.restart);
     if (read && !setup.demo && setup.seed) {
         s.RandomSeed = *setup.seed;
         s.StartRandomSeed = s.RandomSeed;

@@ -13,17 +13,21 @@
 namespace tsn {
 
 struct GameState;
+struct LevelSource;
 
 struct RunSetup {
     // Where the level comes from. With `readLevel`: level `level` (0 keeps CurrentLevelNumber)
     // of `file`, or, by `read`, of a file held in memory (e.g. ReadLevelSet on its bytes), or,
-    // with neither, of the file ReadLevel chooses (the current level file, the last run's or
-    // the editor's file). Without it: the level already in the state, as a test or a bench
-    // built it.
+    // with neither, of the file ReadLevel chooses from `source` (the host's: the last run's,
+    // the folder verification's or the editor's file) or the current level file. Without it:
+    // the level already in the state, as a test or a bench built it.
     bool readLevel = true;
     std::string file;
     std::function<FileStatus(GameState&)> read;
     int level = 0;
+    LevelSource* source = nullptr;
+    // A restart of the level: a level set is read at the level last chosen in the list.
+    bool restart = false;
     // The actions come from the demo stored behind the level (the seed is the demo's).
     bool demo = false;
     // A run on keys or given actions: the random seed, or from the clock when none is given.

@@ -94,7 +94,7 @@ std::string Verify(const QString& path) {
 }
 
 TEST_F(FileCommands, ARunSavedAsQvAndAsTsnReopensAndStillSolvesItsLevel) {
-    GameState& s = w.State();
+    WindowState& s = w.State();
     ASSERT_TRUE(w.InitNewLevelFile(ShortLevelSet(f.dir.path())));
     SolveShortLevel(w);
 

@@ -26,7 +26,7 @@ void RunFrames(GameSession& g, int frames, int& counted) {
 TEST(MainWindow, SpaceStartsARunAndTheArrowMovesMurphy) {
     test::WindowFixture f;
     MainWindow& w = *f.window;
-    GameState& s = w.State();
+    WindowState& s = w.State();
     ASSERT_TRUE(s.LevelLoaded);
     EXPECT_TRUE(w.Caption().startsWith("Tessarin v."));
     EXPECT_TRUE(w.Caption().endsWith(" - LEVELS.DAT"));
@@ -55,7 +55,7 @@ TEST(MainWindow, SpaceStartsARunAndTheArrowMovesMurphy) {
 TEST(MainWindow, ClosingDuringARunEndsTheRunFirst) {
     test::WindowFixture f;
     MainWindow& w = *f.window;
-    GameState& s = w.State();
+    WindowState& s = w.State();
     w.Session().PlayCommand();
     w.Session().Tick();
     ASSERT_EQ(s.MainLoopActive, 1);
@@ -150,7 +150,7 @@ QByteArray RedDiskCorridor() {
 TEST(MainWindow, ARunWithTheRedDiskCheatVerifiesInTheCommandLine) {
     test::WindowFixture f(std::nullopt, false, RedDiskCorridor());
     MainWindow& w = *f.window;
-    GameState& s = w.State();
+    WindowState& s = w.State();
     // Actions from the second frame on (the first one still sees the space bar that started
     // the run): 0 none, 2 left, 4 right, 9 space alone.
     const std::vector<std::pair<int, int>> script = {

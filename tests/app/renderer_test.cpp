@@ -4,6 +4,7 @@
 #include "presentation/field_renderer.h"
 #include "presentation/scroll_buffer.h"
 #include "presentation/sprite_buffer.h"
+#include "presentation/window_flags.h"
 #include "sprite_sheet_fixture.h"
 #include "test_level.h"
 
@@ -40,11 +41,12 @@ TEST(DisplayRegion, BorderDecidesTheDrawnRange) {
 struct Scene {
     DisplayContext ctx;
     GameState s;
+    WindowFlags flags;
     ScrollBuffer scrollObj{ctx};
     SpriteBuffer spriteObj{ctx};
     ScrollBuffer* scroll = &scrollObj;
     SpriteBuffer* sprites = &spriteObj;
-    FieldRenderer r{s, sprites, scroll};
+    FieldRenderer r{s, flags, sprites, scroll};
     int presents = 0;
 
     explicit Scene(const std::vector<std::string>& rows) {
@@ -103,7 +105,7 @@ TEST(FieldRenderer, GameStartPictureAndMemoryView) {
         "#M....#",
         "#######",
     });
-    sc.s.GameRunning = -1;
+    sc.flags.GameRunning = -1;
     sc.s.PlayField16[1 * 7 + 3] = 0x0111;  // a Snik Snak turning
     sc.s.PlayField16[1 * 7 + 5] = 24;
     sc.s.PlayField16[1 * 7 + 2] = 2;  // a base in the live field, space in the file

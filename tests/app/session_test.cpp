@@ -30,7 +30,7 @@ struct Machine {
     test::WindowFixture f;
     MainWindow& w = *f.window;
     GameSession& g = w.Session();
-    GameState& s = w.State();
+    WindowState& s = w.State();
     int64_t now = 1'000'000'000;
     int64_t step = 0;
     int frames = 0;
@@ -227,7 +227,7 @@ TEST(GameSession, IdleTheMachineWaitsForKeys) {
 TEST(GameSession, SpeedKeysStepWithinTheTableAndWaitForTheLock) {
     test::WindowFixture f;
     GameSession& g = f.window->Session();
-    GameState& s = f.window->State();
+    WindowState& s = f.window->State();
     s.GameRunning = -1;  // the speed keys work only during a game
     g.InGamePlaySpeed(2);
     g.Faster();
@@ -254,7 +254,7 @@ TEST(GameSession, SpeedKeysStepWithinTheTableAndWaitForTheLock) {
 TEST(GameSession, DemoSpeedNoDisplayAndVolumeWithoutSound) {
     test::WindowFixture f;
     GameSession& g = f.window->Session();
-    GameState& s = f.window->State();
+    WindowState& s = f.window->State();
     g.MenuDemoSpeed(1);  // "No display (even faster)"
     EXPECT_EQ(g.DemoSpeedSetting, -1);
     EXPECT_NE(s.NoDisplay, 0);

@@ -35,7 +35,7 @@ TEST(WideLevelWindow, OpensAndPlaysItsDemo) {
         file.close();
 
         f.window->InitNewLevelFile(path);
-        GameState& s = f.window->State();
+        WindowState& s = f.window->State();
         ASSERT_TRUE(s.LevelLoaded) << shape.w << " x " << shape.h;
         ASSERT_EQ(s.FieldWidth, shape.w);
         ASSERT_NE(f.window->View().Scroll(), nullptr);

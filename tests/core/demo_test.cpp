@@ -120,8 +120,9 @@ TEST(Runs, EveryFrameOfANormalRunIsRecorded) {
     EXPECT_EQ(s.DemoBuffer.CheckSumByte(), 40);
     const auto bytes = s.DemoBuffer.bytes();
     EXPECT_EQ(DemoFramesOf(bytes.data(), bytes.size()), 40);
-    EXPECT_EQ(s.LastRunFrames, 40 * kFixedOne);
-    EXPECT_EQ(s.LastRunMilliseconds, 1000);
+    EXPECT_EQ(r.frames, 40);
+    EXPECT_EQ(EndRun(s).frames, 40 * kFixedOne);
+    EXPECT_EQ(r.milliseconds, 1000);
 }
 
 TEST(Runs, ALevelWithoutMurphyIsLostAfterTheLeadOut) {

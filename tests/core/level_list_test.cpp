@@ -2,6 +2,7 @@
 
 #include "engine/game_state.h"
 #include "files/level_list.h"
+#include "files/level_source.h"
 #include "level_bytes.h"
 #include "temp_dir.h"
 
@@ -104,16 +105,17 @@ TEST(LevelList, SelectionAndChoosingALevel) {
     EXPECT_EQ(LevelListSelection(5, 5), 4);
     EXPECT_EQ(LevelListSelection(6, 5), 0);
     GameState s;
+    LevelSource src;
     s.LoadedLevelNumber = 3;
-    s.LastRunFile = "run.tsn";
-    ChooseListedLevel(s, 2, 10);  // the same level again keeps its last run
+    src.LastRunFile = "run.tsn";
+    ChooseListedLevel(s, src, 2, 10);  // the same level again keeps its last run
     EXPECT_EQ(s.CurrentLevelNumber, 3);
-    EXPECT_EQ(s.LastRunFile, "run.tsn");
-    ChooseListedLevel(s, 4, 10);
+    EXPECT_EQ(src.LastRunFile, "run.tsn");
+    ChooseListedLevel(s, src, 4, 10);
     EXPECT_EQ(s.CurrentLevelNumber, 5);
     EXPECT_EQ(s.LoadedLevelNumber, 5);
-    EXPECT_TRUE(s.LastRunFile.empty());
-    ChooseListedLevel(s, 7, 1);
+    EXPECT_TRUE(src.LastRunFile.empty());
+    ChooseListedLevel(s, src, 7, 1);
     EXPECT_EQ(s.CurrentLevelNumber, 1);
 }
 

@@ -3,6 +3,7 @@
 #include "engine/game_state.h"
 #include "files/create_level.h"
 #include "files/level_set_file.h"
+#include "files/level_source.h"
 #include "files/read_level.h"
 #include "level_bytes.h"
 #include "temp_dir.h"
@@ -54,8 +55,7 @@ TEST(LevelSet, RestartReadsTheLevelLastChosenInTheList) {
     GameState s;
     s.CurrentLevelNumber = 1;
     s.LoadedLevelNumber = 2;
-    s.ForceFullRedraw = true;
-    ASSERT_TRUE(ReadLevelSet(s, ThreeLevelSet()).ok());
+    ASSERT_TRUE(ReadLevelSet(s, ThreeLevelSet(), true).ok());
     EXPECT_EQ(s.CurrentLevelNumber, 2);
     EXPECT_EQ(s.Info.title().substr(0, 7), "Level 2");
 }
@@ -96,12 +96,9 @@ TEST(LevelSet, NewCollectionHas111BlankLevels) {
     testing::TempDir dir;
     const auto path = dir.file("new.d07");
     GameState s;
-    s.LastRunFile = "old";
     s.CurrentLevelNumber = 9;
     ASSERT_TRUE(CreateLevel(s, path, 60, 24, true).ok());
     EXPECT_EQ(s.CurrentLevelNumber, 1);
-    EXPECT_TRUE(s.LastRunFile.empty());
-    EXPECT_TRUE(s.ReloadFromLevelFile);
     EXPECT_FALSE(s.NonStandardLevel);
     const auto bytes = testing::ReadBytes(path);
     ASSERT_EQ(bytes.size(), 111u * 1536);
@@ -126,9 +123,9 @@ TEST(LevelSet, NewCollectionHas111BlankLevels) {
         EXPECT_EQ(bytes[base + 1439], 6);
     }
     // Read back through ReadLevel.
-    s.ReloadFromLevelFile = false;
     s.CurrentLevelNumber = 111;
-    ASSERT_TRUE(ReadLevel(s, path).ok());
+    LevelSource src;
+    ASSERT_TRUE(ReadLevel(s, src, path).ok());
     EXPECT_EQ(s.Info.title(), "-------Level 111-------");
     EXPECT_EQ(s.PlayField16[61], 3);
 }

@@ -140,7 +140,6 @@ TEST(QvFile, CleanSaveWritesTheRecordOnlyWithEditorCodesConverted) {
     file[13] = 40;
     Append(file, {129, 0x01, 255});
     ASSERT_TRUE(ReadQV(s, file).ok());
-    s.LastRunFile = "last";
     s.CurrentLevelNumber = 5;
     testing::TempDir dir;
     const auto path = dir.file("clean.qv");
@@ -160,7 +159,6 @@ TEST(QvFile, CleanSaveWritesTheRecordOnlyWithEditorCodesConverted) {
     EXPECT_EQ(s.FieldBytes[13], 41);
     EXPECT_EQ(s.CurrentLevelFile, path);
     EXPECT_EQ(s.CurrentLevelNumber, 1);
-    EXPECT_TRUE(s.LastRunFile.empty());
 }
 
 TEST(QvFile, FreshRecordingIsSavedWithCheckByteMarksAndSignature) {
@@ -169,10 +167,10 @@ TEST(QvFile, FreshRecordingIsSavedWithCheckByteMarksAndSignature) {
     for (int i = 0; i < 20; ++i) s.DemoBuffer.AddDemoKey(3);
     s.DemoBuffer.AddDemoKey(0);
     s.DemoBufferLive = true;
-    s.QuickSaveUsed = -1;
     s.SavedGameLoads = 2;
     testing::TempDir dir;
     auto opts = testing::FixedOptions();
+    opts.quickSaveUsed = true;
     opts.signature.mySignature = "Tester";
     ASSERT_TRUE(SaveQV(s, dir.file("rec.qv"), false, opts).ok());
     const auto out = testing::ReadBytes(dir.file("rec.qv"));

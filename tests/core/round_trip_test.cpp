@@ -8,6 +8,7 @@
 #include "engine/field_hash.h"
 #include "engine/run.h"
 #include "files/last_run.h"
+#include "files/level_source.h"
 #include "files/qv_file.h"
 #include "files/read_level.h"
 #include "files/tsn_file.h"
@@ -90,13 +91,14 @@ TEST(RoundTrip, TheLastRunIsKeptAndPreferredByTheNextLoad) {
     s.CurrentLevelFile = dir.file("missing.dat");
     const Recorded recorded = RecordRun(s);
     const std::string temp = dir.file("tmp0x1.tsn");
-    ASSERT_TRUE(WriteLastRun(s, temp, TestSaveOptions()));
-    EXPECT_EQ(s.LastRunFile, temp);
+    LevelSource src;
+    ASSERT_TRUE(WriteLastRun(s, src, temp, TestSaveOptions()));
+    EXPECT_EQ(src.LastRunFile, temp);
     EXPECT_EQ(s.CurrentLevelFile, dir.file("missing.dat"));
 
     // Reading the level again brings the run's demo back with it.
     s.DemoPlayback = 1;
-    ASSERT_TRUE(ReadLevel(s, ""));
+    ASSERT_TRUE(ReadLevel(s, src, ""));
     EXPECT_TRUE(s.LevelHasDemo);
     EXPECT_EQ(s.DemoLengthFrames, recorded.frames);
     EXPECT_EQ(s.RandomSeed, 0x1234);

@@ -36,7 +36,6 @@ GameState Started(const std::string& file, bool demo) {
     if (!demo) setup.seed = 77;
     EXPECT_TRUE(PrepareRun(s, setup));
     BeginRun(s);
-    s.MainLoopActive = 1;
     return s;
 }
 

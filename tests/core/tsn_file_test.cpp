@@ -196,8 +196,8 @@ TEST(TsnFile, CleanSaveDropsTheDemo) {
 TEST(TsnFile, EditorHandOverKeepsTheLoadedDemoWithoutAsking) {
     GameState s;
     ASSERT_TRUE(ReadTSN(s, OneLevel(20, 10, {129, 0x21, 0x05, 255, 'o', 'k', 255})).ok());
-    s.EditorActive = true;
     auto opts = testing::FixedOptions();
+    opts.editorHandOver = true;
     opts.saveWithoutDemo = [] { ADD_FAILURE() << "asked"; return true; };
     opts.saveWithMySignature = [] { ADD_FAILURE() << "asked"; return true; };
     testing::TempDir dir;

@@ -31,15 +31,16 @@ TEST(EditorCoding, EnterTestPlaySaveAndLeave) {
     testing::TempDir dir;
     const auto options = testing::FixedOptions();
     GameState s;
+    LevelSource source;
     test::LoadMap(s, {"#######", "#MbW.E#", "#######"});
     ASSERT_TRUE(SaveTSN(s, dir.file("level.tsn"), false, true, options));
-    ASSERT_TRUE(ReadLevel(s, ""));
+    ASSERT_TRUE(ReadLevel(s, source, ""));
     const std::vector<int> plain{kBug, kWallSpace, kSpace};
     EXPECT_EQ(MarkedCells(s), plain);
 
-    LevelEditor editor(s);
+    LevelEditor editor(s, source);
     ASSERT_TRUE(editor.Enter(dir.file("tsnedit.tsn"), options));
-    EXPECT_TRUE(s.EditorActive);
+    EXPECT_TRUE(source.EditorActive);
     EXPECT_FALSE(editor.UndoResetPending());
     EXPECT_EQ(MarkedCells(s), (std::vector<int>{kEditorBug, kHardwareTrash1, kSpace}));
     editor.BeginStroke();
@@ -49,16 +50,15 @@ TEST(EditorCoding, EnterTestPlaySaveAndLeave) {
     EXPECT_EQ(MarkedCells(s), edited);
 
     // a test game runs on the plain codes of the working file, then the editor has its own again
-    ASSERT_TRUE(BeginTestPlay(s, options));
-    EXPECT_NE(s.PlayFromEditor, 0);
+    ASSERT_TRUE(BeginTestPlay(s, source, options));
     EXPECT_EQ(MarkedCellsOfFile(dir.file("tsnedit.tsn")), editedPlain);
     RunSetup run;
     run.seed = 1;
+    run.source = &source;
     ASSERT_TRUE(PrepareRun(s, run));
     EXPECT_EQ(MarkedCells(s), editedPlain);
     s.FieldBytes[static_cast<size_t>(test::CellAt(s, 4, 1))] = kZonk;  // whatever the run left
-    ASSERT_TRUE(EndTestPlay(s));
-    EXPECT_EQ(s.PlayFromEditor, 0);
+    ASSERT_TRUE(EndTestPlay(s, source));
     EXPECT_EQ(MarkedCells(s), edited);
     EXPECT_TRUE(editor.CanUndo());
 
@@ -68,7 +68,7 @@ TEST(EditorCoding, EnterTestPlaySaveAndLeave) {
     EXPECT_EQ(MarkedCells(s), edited);
 
     ASSERT_TRUE(editor.Leave());
-    EXPECT_FALSE(s.EditorActive);
+    EXPECT_FALSE(source.EditorActive);
     EXPECT_FALSE(editor.LevelChanged());
     EXPECT_EQ(MarkedCells(s), editedPlain);
 
@@ -81,12 +81,14 @@ TEST(EditorCoding, AFailedEntryLeavesTheEditorOff) {
     testing::TempDir dir;
     GameState s = test::EditedLevel({"#M.E#"});
     ToGameCoding(s.FieldBytes);
-    EXPECT_FALSE(EnterEditorLevel(s, dir.file("missing/folder/tsnedit.tsn"), testing::FixedOptions()));
-    EXPECT_FALSE(s.EditorActive);
-    EXPECT_TRUE(s.EditorWorkFile.empty());
+    LevelSource source;
+    EXPECT_FALSE(EnterEditorLevel(s, source, dir.file("missing/folder/tsnedit.tsn"),
+                                  testing::FixedOptions()));
+    EXPECT_FALSE(source.EditorActive);
+    EXPECT_TRUE(source.EditorWorkFile.empty());
     s.LevelLoaded = false;
-    EXPECT_FALSE(EnterEditorLevel(s, dir.file("tsnedit.tsn"), testing::FixedOptions()));
-    EXPECT_FALSE(s.EditorActive);
+    EXPECT_FALSE(EnterEditorLevel(s, source, dir.file("tsnedit.tsn"), testing::FixedOptions()));
+    EXPECT_FALSE(source.EditorActive);
 }
 
 }  // namespace

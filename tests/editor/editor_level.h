@@ -6,6 +6,7 @@
 
 #include "editor/editor_coding.h"
 #include "engine/game_state.h"
+#include "files/level_source.h"
 #include "test_level.h"
 
 namespace tsn::test {

@@ -26,7 +26,8 @@ TEST(LevelHeader, StoredBytes) {
     std::string row;
     for (int i = 0; i < 10; ++i) row += "IIe";
     GameState s = test::EditedLevel(std::vector<std::string>(10, row));  // 200 + 100
-    LevelEditor editor(s);
+    LevelSource source;
+    LevelEditor editor(s, source);
     struct Step { std::function<bool()> act; int offset, stored; };
     const int needed = LevelInfo::kInfotronsNeededOffset;
     const Step steps[] = {

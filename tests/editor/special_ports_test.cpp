@@ -68,7 +68,8 @@ TEST(SpecialPorts, TheEleventhIsRefusedWithItsMessageAndNothingChanges) {
     test::LevelOptions o;
     for (int x = 1; x <= 10; ++x) o.specialPorts.push_back(PortAt(13, x, 1));
     GameState s = EditedLevel({"#############", "#}}}}}}}}}}<#", "#############"}, o);
-    LevelEditor editor(s);
+    LevelSource source;
+    LevelEditor editor(s, source);
     editor.ResetUndo();
     const int cell = CellAt(s, 11, 1);
 
@@ -85,7 +86,8 @@ TEST(SpecialPorts, TheEleventhIsRefusedWithItsMessageAndNothingChanges) {
 
 TEST(SpecialPorts, TheDialogShowsAndStoresTheFlags) {
     GameState s = ThreePorts();
-    LevelEditor editor(s);
+    LevelSource source;
+    LevelEditor editor(s, source);
     EXPECT_EQ(editor.OfferSpecialPort(CellAt(s, 2, 1)).settings, (SpecialPortSettings{true, false, false}));
     EXPECT_EQ(editor.OfferSpecialPort(CellAt(s, 4, 1)).settings, SpecialPortSettings{});
     ASSERT_EQ(editor.ApplySpecialPort(CellAt(s, 4, 1), SpecialPortSettings{true, true, true}).entry, 4);

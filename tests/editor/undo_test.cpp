@@ -15,7 +15,8 @@ GameState SmallLevel() { return test::EditedLevel({".####", "#M>I#", "#.IE#", "#
 
 TEST(Undo, StepsOfTheHistory) {
     GameState s = SmallLevel();
-    LevelEditor editor(s);
+    LevelSource source;
+    LevelEditor editor(s, source);
     editor.ResetUndo();
     const LevelSnapshot start = editor.Current();
     EXPECT_FALSE(editor.Undo());  // right after a reset there is nothing to undo
@@ -70,7 +71,8 @@ TEST(Undo, EveryCommandIsOneStepBackAndForth) {
     };
     for (const auto& c : cases) {
         GameState s = SmallLevel();
-        LevelEditor editor(s);
+        LevelSource source;
+        LevelEditor editor(s, source);
         editor.ResetUndo();
         const LevelSnapshot before = editor.Current();
         ASSERT_TRUE(c.command(editor)) << c.what;
@@ -87,7 +89,8 @@ TEST(Undo, EveryCommandIsOneStepBackAndForth) {
 
 TEST(Undo, ARefusedCommandOrAnUnchangedValueAddsNoStep) {
     GameState s = SmallLevel();
-    LevelEditor editor(s);
+    LevelSource source;
+    LevelEditor editor(s, source);
     editor.ResetUndo();
     EXPECT_FALSE(editor.FillRegion(Region{0, 0, 5, 0}, kZonk, false));
     EXPECT_FALSE(editor.FlipTopBottom(Region{2, 2, 1, 1}));
@@ -98,7 +101,8 @@ TEST(Undo, ARefusedCommandOrAnUnchangedValueAddsNoStep) {
 
 TEST(Undo, AStateOfAnotherLevelSizeIsNeverRestored) {
     GameState s = SmallLevel();
-    LevelEditor editor(s);
+    LevelSource source;
+    LevelEditor editor(s, source);
     editor.ResetUndo();
     editor.BeginStroke();
     test::LoadMap(s, {"######", "#M..E#", "######"});
