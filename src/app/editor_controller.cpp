@@ -48,7 +48,7 @@ int TypedNumber(const QLineEdit* box) {
 }  // namespace
 
 EditorController::EditorController(MainWindow& w)
-    : w_(w), model_(w.s_), mouse_(w.s_, *w.view_) {
+    : w_(w), model_(w.s_, w.s_), mouse_(w.s_, *w.view_) {
     header_ = new EditorHeader(w.view_->Sheet());
     dock_ = new QDockWidget(&w);
     dock_->setObjectName("EditorDock");
@@ -337,13 +337,18 @@ bool EditorController::BeginTestPlay() {
     if (!Active()) return true;
     testScrollX_ = w_.view_->ctx.ScrollX;
     testScrollY_ = w_.view_->ctx.ScrollY;
-    const FileStatus st = tsn::BeginTestPlay(w_.s_, w_.MakeSaveOptions(false));
-    if (!st) w_.FileErrorBox(st.error().Text());
-    return static_cast<bool>(st);
+    const FileStatus st = tsn::BeginTestPlay(w_.s_, w_.s_, w_.MakeSaveOptions(false));
+    if (!st) {
+        w_.FileErrorBox(st.error().Text());
+        return false;
+    }
+    w_.s_.PlayFromEditor = -1;
+    return true;
 }
 
 void EditorController::EndTestPlay() {
-    const FileStatus st = tsn::EndTestPlay(w_.s_);
+    w_.s_.PlayFromEditor = 0;
+    const FileStatus st = tsn::EndTestPlay(w_.s_, w_.s_);
     if (!st) w_.FileErrorBox(st.error().Text());
     w_.view_->Renderer().SetDisplayRegion();
     w_.view_->Layout();

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/view_controller.h"
-#include "engine/game_state.h"
+#include "app/window_state.h"
 #include "presentation/rounding.h"
 
 namespace tsn {

@@ -12,7 +12,7 @@
 
 namespace tsn {
 
-struct GameState;
+struct WindowState;
 class ViewController;
 
 // What the editor does with the pointer.
@@ -28,7 +28,7 @@ public:
     static constexpr uint8_t kDrawing = 1;
     static constexpr uint8_t kPanning = 3;
 
-    PaneMouse(GameState& s, ViewController& view) : s_(s), view_(view) {}
+    PaneMouse(WindowState& s, ViewController& view) : s_(s), view_(view) {}
 
     bool editing = false;
     CanvasHooks canvas;
@@ -64,7 +64,7 @@ private:
     void PaintAt(QPointF pos);
     QPointF BufferPixels(QPointF pos) const;
 
-    GameState& s_;
+    WindowState& s_;
     ViewController& view_;
     uint8_t mode_ = kDrawing;
     Qt::MouseButton pressed_ = Qt::NoButton;

@@ -35,7 +35,7 @@ using Phase = GameSession::Phase;
 struct EditorWindow {
     test::WindowFixture f;
     MainWindow& w = *f.window;
-    GameState& s = w.State();
+    WindowState& s = w.State();
     EditorController& ed = w.Editor();
     ViewPane* pane = w.findChild<ViewPane*>();
     test::BoxAnswerer boxes;
