@@ -79,6 +79,9 @@ TEST(PlayScript, StuckDeadAndUnfinishedScriptsAreReported) {
     EXPECT_FALSE(blocked.solved);
     EXPECT_NE(blocked.failure.find("step 1 'R': the move never started"), std::string::npos) << blocked.failure;
     EXPECT_NE(blocked.failure.find("#M#E#"), std::string::npos);
+    EXPECT_NE(blocked.failure.find("around Murphy (columns 0 to 11):\n  0  ####"), std::string::npos)
+        << blocked.failure;
+    EXPECT_NE(blocked.failure.find("  1  #M#E#"), std::string::npos);
 
     GameState dead;  // a fresh bug sparks at once: walking into it kills Murphy
     const ScriptRun killed = Play({"#####", "#Mb.E#", "######"}, "R", dead);

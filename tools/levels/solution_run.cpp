@@ -1,5 +1,6 @@
 #include "solution_run.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/cell_markers.h"
@@ -40,6 +41,20 @@ std::string DescribeField(const GameState& s) {
                   static_cast<long long>(s.Frames()), s.MurphyPos % s.FieldWidth, s.MurphyPos / s.FieldWidth,
                   s.InfotronsNeeded, s.RedDiskCount & 0xFF);
     out += head;
+    // The cells within 3 rows and 10 columns of Murphy, each row headed by its number.
+    const int mx = s.MurphyPos % s.FieldWidth;
+    const int my = s.MurphyPos / s.FieldWidth;
+    const int x0 = std::max(0, mx - 10);
+    const int x1 = std::min<int>(s.FieldWidth - 1, mx + 10);
+    out += "around Murphy (columns " + std::to_string(x0) + " to " + std::to_string(x1) + "):\n";
+    for (int y = std::max(0, my - 3); y <= std::min<int>(s.FieldHeight - 1, my + 3); ++y) {
+        char row[8];
+        std::snprintf(row, sizeof row, "%3d  ", y);
+        out += row;
+        for (int x = x0; x <= x1; ++x) out += SymbolOf(s.PlayField16[y * s.FieldWidth + x]);
+        out += '\n';
+    }
+    out += "the whole field:\n";
     for (int y = 0; y < s.FieldHeight; ++y) {
         for (int x = 0; x < s.FieldWidth; ++x) out += SymbolOf(s.PlayField16[y * s.FieldWidth + x]);
         out += '\n';
