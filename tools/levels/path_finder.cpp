@@ -9,7 +9,10 @@ namespace tsn::levels {
 
 namespace {
 
-bool Falls(uint16_t v) { return v == kZonk || v == kInfotron || v == kOrangeDisk; }
+bool Falls(uint16_t v) {
+    const int code = v & 0xFF;  // at rest or already moving
+    return code == kZonk || code == kInfotron || code == kOrangeDisk;
+}
 bool Enemy(uint16_t v) { return (v & 0xFF) == kSnikSnak || (v & 0xFF) == kElectron; }
 
 // A port code Murphy may pass moving in direction d (0 up, 1 left, 2 down, 3 right).
