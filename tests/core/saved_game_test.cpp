@@ -80,10 +80,11 @@ TEST(SavedGame, LoadBringsBackTheWholeStateAndTheRecordedDemo) {
     }
 }
 
-// Every thirteenth frame of five busy demos (fuses, bugs, Electrons, gravity ports, red disks, a
+// Every 61st frame of five busy demos (fuses, bugs, Electrons, gravity ports, red disks, a
 // terminal) is saved, loaded into a run that has played something else, and played on: the
 // lines must equal the uninterrupted run's.
 TEST(SavedGame, ResumedRunsGoOnLikeTheUninterruptedRun) {
+    constexpr size_t kSaveEvery = 61;
     bool explosion = false, redDisk = false, leadOut = false, falling = false, moving = false;
     for (const char* name : {"027", "036", "037", "044", "050"}) {
         SCOPED_TRACE(name);
@@ -91,7 +92,7 @@ TEST(SavedGame, ResumedRunsGoOnLikeTheUninterruptedRun) {
         std::vector<std::vector<uint8_t>> saves;
         GameState s = Started(Solution(name), true);
         for (bool ended = false; !ended;) {
-            if (s.Frames() % 13 == 4) {
+            if (s.Frames() % kSaveEvery == 4) {
                 saves.push_back(EncodeSavedGame(s, kDigest, static_cast<uint64_t>(s.Frames())));
                 explosion |= s.ExplosionInProgress != 0;
                 redDisk |= s.RedDiskState != 0;
@@ -103,7 +104,7 @@ TEST(SavedGame, ResumedRunsGoOnLikeTheUninterruptedRun) {
             lines.push_back(Line(s));
         }
         for (size_t k = 0; k < saves.size(); ++k) {
-            const size_t from = 13 * k + 4;
+            const size_t from = kSaveEvery * k + 4;
             GameState t = Started(Solution(name), false);
             for (int64_t f = 0; f < 25; ++f) RunOneFrame(t, KeyAt(f));
             ASSERT_EQ(LoadSavedGame(t, saves[k], kDigest), SavedGameRefusal::None);

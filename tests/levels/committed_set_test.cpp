@@ -45,21 +45,23 @@ TEST_F(CommittedSet, TitlesAreDistinctAndLevelsClosed) {
     }
 }
 
-TEST_F(CommittedSet, IsACampaignUsingEveryElement) {
-    EXPECT_GE(levels_.size(), 50u);
+TEST_F(CommittedSet, IsACampaignOfFullFieldsUsingEveryElement) {
+    EXPECT_EQ(levels_.size(), 111u);
     std::set<int> used;
     for (const auto& l : levels_)
         for (const auto& row : l.rows)
             for (const char c : row) used.insert(CodeOfSymbol(c));
     for (const auto& e : LevelLegend()) EXPECT_TRUE(used.count(e.code)) << e.name << " appears in no level";
-    // The first levels teach one thing at a time: they are small and short.
-    const auto cells = [](const LevelSource& l) {
-        int open = 0;
-        for (const auto& row : l.rows)
-            for (const char c : row) open += CodeOfSymbol(c) != 6;
-        return open;
-    };
-    for (size_t n = 0; n < 10; ++n) EXPECT_LT(cells(levels_[n]), 80) << "level " << n + 1;
+    // Every level uses the whole field: at most 40% of the cells inside the ring are dead metal.
+    const auto dead = [](int code) { return code == 6 || (code >= 28 && code <= 37) || (code >= 40 && code <= 43); };
+    for (size_t n = 0; n < levels_.size(); ++n) {
+        int metal = 0;
+        for (int y = 1; y < kMapHeight - 1; ++y)
+            for (int x = 1; x < kMapWidth - 1; ++x)
+                metal += dead(CodeOfSymbol(levels_[n].rows[static_cast<size_t>(y)][static_cast<size_t>(x)])) ? 1 : 0;
+        EXPECT_LE(metal * 10, (kMapWidth - 2) * (kMapHeight - 2) * 4) << "level " << n + 1 << " has " << metal
+                                                                       << " metal cells inside";
+    }
 }
 
 TEST_F(CommittedSet, EachSolutionDemoCarriesItsLevelAndSeed) {

@@ -26,10 +26,17 @@ TEST(MoveScript, TokensBecomeActionsWaitsAndHolds) {
     EXPECT_EQ(steps[5].kind, ScriptStep::Kind::Wait);
     EXPECT_EQ(steps[6].kind, ScriptStep::Kind::Hold);
     EXPECT_EQ(steps[0].kind, ScriptStep::Kind::Action);
+    const auto go = ParseMoveScript("goto 12,5 R");
+    ASSERT_EQ(go.size(), 2u);
+    EXPECT_EQ(go[0].kind, ScriptStep::Kind::Goto);
+    EXPECT_EQ(go[0].column, 12);
+    EXPECT_EQ(go[0].row, 5);
+    EXPECT_EQ(go[0].text, "goto 12,5");
 }
 
 TEST(MoveScript, BadTokensAreRefused) {
-    for (const char* bad : {"Q", "w", "R0", "hR", "sX", "R2x", "hQ3", "R100001"})
+    for (const char* bad : {"Q", "w", "R0", "hR", "sX", "R2x", "hQ3", "R100001", "goto", "goto 3", "goto 60,1",
+                            "goto 1,24", "goto a,b", "goto 1,", "goto 123,1"})
         EXPECT_THROW(ParseMoveScript(bad), ScriptError) << bad;
     EXPECT_TRUE(ParseMoveScript("; only a comment\n\n").empty());
 }
@@ -72,6 +79,9 @@ TEST(PlayScript, StuckDeadAndUnfinishedScriptsAreReported) {
     EXPECT_FALSE(blocked.solved);
     EXPECT_NE(blocked.failure.find("step 1 'R': the move never started"), std::string::npos) << blocked.failure;
     EXPECT_NE(blocked.failure.find("#M#E#"), std::string::npos);
+    EXPECT_NE(blocked.failure.find("around Murphy (columns 0 to 11):\n  0  ####"), std::string::npos)
+        << blocked.failure;
+    EXPECT_NE(blocked.failure.find("  1  #M#E#"), std::string::npos);
 
     GameState dead;  // a fresh bug sparks at once: walking into it kills Murphy
     const ScriptRun killed = Play({"#####", "#Mb.E#", "######"}, "R", dead);
@@ -82,6 +92,41 @@ TEST(PlayScript, StuckDeadAndUnfinishedScriptsAreReported) {
     const ScriptRun unfinished = Play({"######", "#M..E#", "######"}, "R", shortRun);
     EXPECT_FALSE(unfinished.solved);
     EXPECT_NE(unfinished.failure.find("script ends before the exit"), std::string::npos);
+}
+
+TEST(PlayScript, GotoWalksTheSafeWayAndReportsWhereItIsStuck) {
+    // The short way right runs under the Zonk; the safe one goes round below, through the
+    // right port, and collects the Infotron on the way to the exit.
+    struct Case {
+        std::vector<std::string> map;
+        std::string script;
+        bool solved;
+        const char* report;
+    };
+    const std::vector<Case> cases = {
+        {{"#########",
+          "#####Z###",
+          "#M.++++E#",
+          "#+##+##+#",
+          "#+.>.I.+#",
+          "#########"},
+         "goto 7,2", true, ""},
+        {{"######", "#M#.E#", "######"}, "goto 4,1", false, "step 1 'goto 4,1': no safe way from column 1 row 1"},
+        {{"#######", "#M.S..#", "#######"}, "goto 5,1", false, "no safe way"},
+        {{"#########", "#M.+.<.E#", "#########"}, "goto 7,1", false, "no safe way"},
+    };
+    for (const Case& c : cases) {
+        GameState s;
+        const ScriptRun r = Play(c.map, c.script, s);
+        EXPECT_EQ(r.solved, c.solved) << c.script << "\n" << r.failure;
+        EXPECT_NE(r.failure.find(c.report), std::string::npos) << r.failure;
+    }
+    GameState s;
+    const ScriptRun first = Play(cases[0].map, "goto 5,4", s);
+    EXPECT_EQ(s.MurphyPos, s.CellIndex(5, 4));
+    EXPECT_EQ(s.InfotronsNeeded, 0);  // the Infotron on the way was eaten
+    EXPECT_EQ(s.PlayField16[s.CellIndex(5, 1)], 1);  // the Zonk never fell
+    EXPECT_NE(first.failure.find("script ends before the exit"), std::string::npos);
 }
 
 TEST(PlayScript, SolutionDemoIsASingleLevelFileOfTheSetLevel) {

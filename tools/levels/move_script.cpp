@@ -1,5 +1,6 @@
 #include "move_script.h"
 
+#include <algorithm>
 #include <cctype>
 #include <sstream>
 
@@ -39,6 +40,22 @@ void SplitToken(const std::string& token, std::string& key, std::string& digits)
     digits = token.substr(i);
 }
 
+// Reads "C,R" of a goto: a cell inside the 60 x 24 field.
+void ParseCell(const std::string& text, ScriptStep& step) {
+    const size_t comma = text.find(',');
+    const auto number = [&](const std::string& digits, int limit) {
+        if (digits.empty() || digits.size() > 2 ||
+            !std::all_of(digits.begin(), digits.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+            throw ScriptError("goto needs a cell COLUMN,ROW, got '" + text + "'");
+        const int n = std::stoi(digits);
+        if (n >= limit) throw ScriptError("goto cell '" + text + "' is outside the field");
+        return n;
+    };
+    if (comma == std::string::npos) throw ScriptError("goto needs a cell COLUMN,ROW, got '" + text + "'");
+    step.column = number(text.substr(0, comma), 60);
+    step.row = number(text.substr(comma + 1), 24);
+}
+
 }  // namespace
 
 std::vector<ScriptStep> ParseMoveScript(const std::string& text) {
@@ -56,7 +73,13 @@ std::vector<ScriptStep> ParseMoveScript(const std::string& text) {
             std::string key;
             std::string digits;
             SplitToken(token, key, digits);
-            if (key == "w") {
+            if (token == "goto") {
+                std::string cell;
+                words >> cell;
+                step.kind = ScriptStep::Kind::Goto;
+                ParseCell(cell, step);
+                step.text = token + " " + cell;
+            } else if (key == "w") {
                 if (digits.empty()) throw ScriptError("'w' needs a number of frames");
                 step.kind = ScriptStep::Kind::Wait;
                 step.count = ParseCount(digits, token);

@@ -1,5 +1,6 @@
 #include "solution_run.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/cell_markers.h"
@@ -8,6 +9,7 @@
 #include "files/level_set_file.h"
 #include "run/run_setup.h"
 #include "level_source.h"
+#include "path_finder.h"
 
 namespace tsn::levels {
 
@@ -39,6 +41,20 @@ std::string DescribeField(const GameState& s) {
                   static_cast<long long>(s.Frames()), s.MurphyPos % s.FieldWidth, s.MurphyPos / s.FieldWidth,
                   s.InfotronsNeeded, s.RedDiskCount & 0xFF);
     out += head;
+    // The cells within 3 rows and 10 columns of Murphy, each row headed by its number.
+    const int mx = s.MurphyPos % s.FieldWidth;
+    const int my = s.MurphyPos / s.FieldWidth;
+    const int x0 = std::max(0, mx - 10);
+    const int x1 = std::min<int>(s.FieldWidth - 1, mx + 10);
+    out += "around Murphy (columns " + std::to_string(x0) + " to " + std::to_string(x1) + "):\n";
+    for (int y = std::max(0, my - 3); y <= std::min<int>(s.FieldHeight - 1, my + 3); ++y) {
+        char row[8];
+        std::snprintf(row, sizeof row, "%3d  ", y);
+        out += row;
+        for (int x = x0; x <= x1; ++x) out += SymbolOf(s.PlayField16[y * s.FieldWidth + x]);
+        out += '\n';
+    }
+    out += "the whole field:\n";
     for (int y = 0; y < s.FieldHeight; ++y) {
         for (int x = 0; x < s.FieldWidth; ++x) out += SymbolOf(s.PlayField16[y * s.FieldWidth + x]);
         out += '\n';
@@ -69,41 +85,46 @@ ScriptRun PlayScript(GameState& s, std::span<const uint8_t> set, int number, uin
         r.failure = why + "\n" + DescribeField(s);
     };
 
+    // One move of Murphy: wait until it starts, then until he is at rest again.
+    const auto play = [&](int input, bool layDisk, const std::string& where) {
+        if (!AtRest(s)) return fail(where + ": Murphy is not at rest"), false;
+        if (layDisk && !frame(0) && !AtRest(s)) return fail(where + ": Murphy did not stay at rest"), false;
+        bool started = false;
+        for (int waited = 0; !ended; ++waited) {
+            frame(input);
+            if (ended) break;
+            if (MurphyGone(s)) return fail(where + ": Murphy died"), false;
+            if (!started) {
+                if (!AtRest(s)) started = true;
+                else if (waited >= kMaxWaitForStart) return fail(where + ": the move never started"), false;
+                else continue;
+            }
+            if (AtRest(s)) break;
+        }
+        return true;
+    };
+
     for (size_t n = 0; n < script.size() && n < stopAfter && !ended; ++n) {
         const ScriptStep& step = script[n];
         const std::string where = "step " + std::to_string(n + 1) + " '" + step.text + "'";
-        if (step.kind != ScriptStep::Kind::Action) {
+        if (step.kind == ScriptStep::Kind::Goto) {
+            const int target = s.CellIndex(step.column, step.row);
+            const std::vector<int> path = FindPath(s, target);
+            if (path.empty() && target != s.MurphyPos) {
+                fail(where + ": no safe way from column " + std::to_string(s.MurphyPos % s.FieldWidth) + " row " +
+                     std::to_string(s.MurphyPos / s.FieldWidth));
+                return r;
+            }
+            for (size_t i = 0; i < path.size() && !ended; ++i)
+                if (!play(path[i], false, where + " (move " + std::to_string(i + 1) + " of " +
+                                              std::to_string(path.size()) + ")"))
+                    return r;
+        } else if (step.kind != ScriptStep::Kind::Action) {
             const int input = step.kind == ScriptStep::Kind::Wait ? 0 : step.input;
             for (int i = 0; i < step.count && !ended; ++i) frame(input);
         } else {
-            for (int i = 0; i < step.count && !ended; ++i) {
-                if (!AtRest(s)) {
-                    fail(where + ": Murphy is not at rest");
-                    return r;
-                }
-                if (step.layDisk && !frame(0) && !AtRest(s)) {
-                    fail(where + ": Murphy did not stay at rest");
-                    return r;
-                }
-                bool started = false;
-                for (int waited = 0; !ended; ++waited) {
-                    frame(step.input);
-                    if (ended) break;
-                    if (MurphyGone(s)) {
-                        fail(where + ": Murphy died");
-                        return r;
-                    }
-                    if (!started) {
-                        if (!AtRest(s)) started = true;
-                        else if (waited >= kMaxWaitForStart) {
-                            fail(where + ": the move never started");
-                            return r;
-                        }
-                        else continue;
-                    }
-                    if (AtRest(s)) break;
-                }
-            }
+            for (int i = 0; i < step.count && !ended; ++i)
+                if (!play(step.input, step.layDisk, where)) return r;
         }
         if (!ended && MurphyGone(s)) {
             fail(where + ": Murphy died");

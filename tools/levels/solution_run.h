@@ -26,7 +26,8 @@ ScriptRun PlayScript(GameState& s, std::span<const uint8_t> set, int number, uin
                      int64_t maxTailFrames = 4000);
 
 // The field as map characters (moving elements and markers by their element code; '?' for
-// cells without one), with Murphy's position, the frame and the Infotrons still needed.
+// cells without one), with Murphy's position, the frame and the Infotrons still needed: first
+// the cells around Murphy with their row numbers, then the whole field.
 std::string DescribeField(const GameState& s);
 
 }  // namespace tsn::levels
