@@ -351,14 +351,7 @@ void MainWindow::ClearTempCommand() {
 // ---------------------------------------------------------------- level information
 
 void MainWindow::ShowLevelInfoPopup(bool quickSaveLine) {
-    LevelInfoTextParts p;
-    p.info = s_.Info;
-    p.width = s_.FieldWidth;
-    p.height = s_.FieldHeight;
-    p.hasSignature = s_.DemoHasSignature;
-    p.signature = s_.DemoSignature;
-    p.quickSaveLine = quickSaveLine;
-    infoPopup_->ShowFor(FromLatin1(LevelInfoText(p)), std::max(1, settings_.SignatureDelay));
+    infoPopup_->ShowFor(FromLatin1(LevelInfoText(s_, quickSaveLine)), std::max(1, settings_.SignatureDelay));
 }
 
 void MainWindow::ShowLevelInfoCommand() { ShowLevelInfoPopup(false); }

@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "engine/game_state.h"
-#include "files/level_info_text.h"
 
 namespace tsn {
 
@@ -22,16 +21,5 @@ int NewLevelSide(std::string_view typed) {
 }
 
 bool GridDrawn(int width, int height) { return width == kStandardWidth && height == kStandardHeight; }
-
-std::string LevelPropertiesText(const GameState& s) {
-    LevelInfoTextParts parts;
-    parts.info = s.Info;
-    parts.width = s.FieldWidth;
-    parts.height = s.FieldHeight;
-    parts.hasSignature = s.LevelHasDemo && s.DemoHasSignature;
-    parts.signature = s.DemoSignature;
-    parts.quickSaveLine = false;
-    return LevelInfoText(parts);
-}
 
 }  // namespace tsn

@@ -1,11 +1,8 @@
 #pragma once
-// New levels and the level's properties.
-#include <string>
+// The size of a new level, and whether the editor draws its grid.
 #include <string_view>
 
 namespace tsn {
-
-struct GameState;
 
 inline constexpr int kMinNewLevelSide = 3;
 inline constexpr int kMaxNewLevelSide = 125;
@@ -17,9 +14,5 @@ int NewLevelSide(std::string_view typed);
 
 // True when the editor grid is drawn for a level of this size: only for the standard 60 × 24.
 bool GridDrawn(int width, int height);
-
-// The level information text: the 23-character title, a line break and "(W x H)"; when the
-// level carries a demo with a signature, two line breaks and the signature.
-std::string LevelPropertiesText(const GameState& s);
 
 }  // namespace tsn

@@ -1,5 +1,7 @@
 #include "files/level_info_text.h"
 
+#include "engine/game_state.h"
+
 namespace tsn {
 
 std::string LevelInfoText(const LevelInfoTextParts& p) {
@@ -11,6 +13,17 @@ std::string LevelInfoText(const LevelInfoTextParts& p) {
         text += "\r\n\r\nQuick Save was used: " + std::to_string(loads) + " time(s). ";
     }
     return text;
+}
+
+std::string LevelInfoText(const GameState& s, bool quickSaveLine) {
+    LevelInfoTextParts p;
+    p.info = s.Info;
+    p.width = s.FieldWidth;
+    p.height = s.FieldHeight;
+    p.hasSignature = s.DemoHasSignature;
+    p.signature = s.DemoSignature;
+    p.quickSaveLine = quickSaveLine;
+    return LevelInfoText(p);
 }
 
 }  // namespace tsn

@@ -6,6 +6,8 @@
 
 namespace tsn {
 
+struct GameState;
+
 struct LevelInfoTextParts {
     LevelInfo info;
     int width = 0;
@@ -20,5 +22,8 @@ struct LevelInfoTextParts {
 // signature; then, when the level was saved after quick saves were used (save mark 144) and
 // the line is wanted, two line breaks and "Quick Save was used: " + count + " time(s). ".
 std::string LevelInfoText(const LevelInfoTextParts& parts);
+
+// The same text for the level loaded into a game state (its header, size and demo signature).
+std::string LevelInfoText(const GameState& s, bool quickSaveLine);
 
 }  // namespace tsn

@@ -60,15 +60,5 @@ TEST(NewLevel, OnlyTheStandardSizeDrawsTheGrid) {
     EXPECT_FALSE(GridDrawn(60, 23));
 }
 
-TEST(NewLevel, PropertiesTextWithAndWithoutSignature) {
-    GameState s = test::EditedLevel({"#M.E#", "#####"});
-    s.Info.bytes[LevelInfo::kSaveMarkOffset] = LevelInfo::kSaveMarkQuickSaved;
-    EXPECT_EQ(LevelPropertiesText(s), "TEST LEVEL" + std::string(13, ' ') + "\r\n(5 x 2)");
-    s.LevelHasDemo = true;
-    s.DemoHasSignature = true;
-    s.DemoSignature = "made by us";
-    EXPECT_EQ(LevelPropertiesText(s), "TEST LEVEL" + std::string(13, ' ') + "\r\n(5 x 2)\r\n\r\nmade by us");
-}
-
 }  // namespace
 }  // namespace tsn
