@@ -9,16 +9,13 @@
 #include "elements/elements.h"
 #include "engine/animation.h"
 #include "engine/field_hash.h"
-#include "engine/game_state.h"
 #include "engine/random.h"
-#include "recording_view.h"
-#include "test_level.h"
+#include "scenario.h"
 
 namespace tsn {
 namespace {
 
-using test::CellAt;
-using test::MakeLevel;
+using namespace test;
 
 int StateOf(const GameState& s, int cell) {
     return static_cast<int8_t>(static_cast<uint8_t>(s.PlayField16[cell] >> 8));
@@ -26,74 +23,72 @@ int StateOf(const GameState& s, int cell) {
 
 // The values the generator will hand out next, without touching the state.
 std::vector<int> NextDraws(const GameState& s, int n) {
-    static GameState copy;
+    GameState copy;
     copy.RandomSeed = s.RandomSeed;
     std::vector<int> out;
     for (int i = 0; i < n; ++i) out.push_back(RandomNumber(copy));
     return out;
 }
 
-// A room with one element in the middle and Murphy walled in below.
+const std::vector<std::string> kRoom = {"#######", "#.....#", "#.....#", "#.....#",
+                                        "#######", "#M#####", "#######"};
+
+// A room with one element at (3,2) and Murphy walled in below.
 GameState Room(char element, uint16_t seed = 1234) {
-    test::LevelOptions o;
-    o.seed = seed;
     std::string middle = "#.....#";
     middle[3] = element;
-    return MakeLevel({"#######", "#.....#", middle, "#.....#", "#######", "#M#####", "#######"}, o);
+    return MakeLevel({"#######", "#.....#", middle, "#.....#", "#######", "#M#####", "#######"},
+                     {.seed = seed});
+}
+
+// One call of the bug's frame procedure at frame `f`.
+void BugAt(GameState& s, int p, int f) {
+    s.FrameCounter = f * kFixedOne;
+    subBugFrame(s, p);
 }
 
 TEST(Bugs, SparkAtOnceThenRestARandomTime) {
     GameState s = Room('b');
-    test::RecordingView view;
+    RecordingView view;
     s.view = &view;
     const int p = CellAt(s, 3, 2);
     const uint16_t seed = s.RandomSeed;
-
-    // A fresh bug counts 1..13 on every fourth frame, showing its spark frames.
+    // A fresh bug counts 1..13 on every fourth frame, showing its spark frames, drawing nothing
+    // from the generator.
     for (int f = 0; f <= 48; ++f) {
-        s.FrameCounter = f * kFixedOne;
-        subBugFrame(s, p);
+        BugAt(s, p, f);
         EXPECT_EQ(StateOf(s, p), f / 4 + 1) << f;
     }
     EXPECT_EQ(s.RandomSeed, seed);
     ASSERT_EQ(view.drawn.size(), 13u);
-    for (size_t i = 0; i < view.drawn.size(); ++i) {
-        EXPECT_EQ(view.drawn[i], (test::DrawnSprite{96, 64, BugFrames[i + 1]}));
-    }
-
-    // After frame 13 it rests 32..95 steps, drawn from the generator once.
+    for (size_t i = 0; i < view.drawn.size(); ++i)
+        EXPECT_EQ(view.drawn[i], (DrawnSprite{96, 64, BugFrames[i + 1]}));
+    // After frame 13 it rests 32..95 steps, drawn from the generator once; resting, it is not
+    // drawn and draws nothing; it sparks again from frame 0.
     view.drawn.clear();
-    const int r = NextDraws(s, 1)[0];
-    s.FrameCounter = 52 * kFixedOne;
-    subBugFrame(s, p);
-    const int rest = -32 - (r % 64);
+    const int rest = -32 - NextDraws(s, 1)[0] % 64;
+    BugAt(s, p, 52);
     EXPECT_EQ(StateOf(s, p), rest);
+    const uint16_t afterOneDraw = s.RandomSeed;
+    for (int step = rest + 1, f = 56; step <= 0; ++step, f += 4) {
+        BugAt(s, p, f);
+        EXPECT_EQ(StateOf(s, p), step);
+    }
+    EXPECT_EQ(s.RandomSeed, afterOneDraw);
+    ASSERT_EQ(view.drawn.size(), 1u);
+    EXPECT_EQ(view.drawn[0].sprite, BugFrames[0]);
     GameState check;
     check.RandomSeed = seed;
     RandomNumber(check);
-    EXPECT_EQ(s.RandomSeed, check.RandomSeed);  // exactly one draw
-
-    // Resting, it is not drawn and draws nothing; it sparks again from frame 0.
-    int f = 52;
-    for (int step = rest + 1; step <= 0; ++step) {
-        f += 4;
-        s.FrameCounter = f * kFixedOne;
-        subBugFrame(s, p);
-        EXPECT_EQ(StateOf(s, p), step);
-    }
-    EXPECT_EQ(s.RandomSeed, check.RandomSeed);
-    ASSERT_EQ(view.drawn.size(), 1u);
-    EXPECT_EQ(view.drawn[0].sprite, BugFrames[0]);
+    EXPECT_EQ(afterOneDraw, check.RandomSeed);  // exactly one draw
     s.view = nullptr;
-
     // Over many seeds the rests cover 32..95 steps.
-    int shortest = 1000;
-    int longest = 0;
+    int shortest = 1000, longest = 0;
     for (int seed16 = 0; seed16 < 2000; ++seed16) {
         s.RandomSeed = static_cast<uint16_t>(seed16 * 31);
         const int next = NextDraws(s, 1)[0];
         s.PlayField16[p] = 0x0D19;
-        subBugFrame(s, p);
+        BugAt(s, p, 0);
         ASSERT_EQ(StateOf(s, p), -32 - next % 64);
         shortest = std::min(shortest, -StateOf(s, p));
         longest = std::max(longest, -StateOf(s, p));
@@ -103,47 +98,38 @@ TEST(Bugs, SparkAtOnceThenRestARandomTime) {
 }
 
 TEST(Bugs, SoundOnlyWhileSparkingWithMurphyAround) {
-    const int around[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}};
-    for (const auto& d : around) {
-        GameState s = Room('b');
-        test::RecordingSound sound;
-        s.sound = &sound;
-        const int p = CellAt(s, 3, 2);
-        s.PlayField16[CellAt(s, 3 + d[0], 2 + d[1])] = 0x0203;  // Murphy, even while moving
-        subBugFrame(s, p);
-        EXPECT_EQ(sound.count(Sample::Bug), 1) << d[0] << "," << d[1];
-        s.sound = nullptr;
+    struct Case {
+        int mx, my;    // Murphy's cell
+        uint16_t bug;  // the bug's cell
+        int frame, sounds;
+    };
+    const Case cases[] = {
+        // Any of the eight neighbours, Murphy even while moving.
+        {2, 1, 0x19, 0, 1},   {3, 1, 0x19, 0, 1}, {4, 1, 0x19, 0, 1},
+        {2, 2, 0x19, 0, 1},   {4, 2, 0x19, 0, 1}, {2, 3, 0x19, 0, 1},
+        {3, 3, 0x19, 0, 1},   {4, 3, 0x19, 0, 1}, {5, 2, 0x19, 0, 0},  // two cells away
+        {4, 2, 0xF019, 0, 0},                                          // resting
+        {4, 2, 0x19, 2, 0},  // not a fourth frame: nothing happens
+    };
+    for (const Case& c : cases) {
+        std::vector<Check> then = {Heard(Sample::Bug, c.sounds)};
+        if (c.frame % 4 != 0) then.push_back(CellIs(3, 2, c.bug));
+        RunScenario(Play("Murphy at " + std::to_string(c.mx) + "," + std::to_string(c.my), kRoom,
+                         Given({CellIs(c.mx, c.my, 0x0203), CellIs(3, 2, c.bug)}),
+                         Call(subBugFrame, 3, 2, c.frame, then)));
     }
-    GameState s = Room('b');
-    test::RecordingSound sound;
-    s.sound = &sound;
-    const int p = CellAt(s, 3, 2);
-    s.PlayField16[CellAt(s, 5, 2)] = 3;  // two cells away
-    subBugFrame(s, p);
-    EXPECT_EQ(sound.count(Sample::Bug), 0);
-    s.PlayField16[CellAt(s, 4, 2)] = 3;
-    s.PlayField16[p] = 0xF019;  // resting
-    subBugFrame(s, p);
-    EXPECT_EQ(sound.count(Sample::Bug), 0);
-    s.FrameCounter = 2 * kFixedOne;  // not a fourth frame
-    s.PlayField16[p] = 0x0019;
-    subBugFrame(s, p);
-    EXPECT_EQ(sound.count(Sample::Bug), 0);
-    EXPECT_EQ(s.PlayField16[p], 0x0019);
-    s.sound = nullptr;
 }
 
-TEST(Terminals, BlinkAfterARandomWaitAndWrapTheirFrames) {
-    GameState s = Room('T');
-    test::RecordingView view;
+// Calls a terminal's frame procedure `frames` times and checks every blink: one draw from
+// the generator giving the next wait (masked), the next blink frame (wrapping within `first`
+// .. first + 7), a wait of at most `maxGap` frames between blinks; returns the blinks seen.
+int ExpectBlinks(GameState& s, int p, int frames, int first, int mask, int maxGap) {
+    RecordingView view;
     s.view = &view;
-    const int p = CellAt(s, 3, 2);
-    int wait = -1;
-    int blinks = 0;
-    int expectedBlink = 0;
-    int lastBlinkFrame = -1;
-    for (int f = 0; f < 2000; ++f) {
-        const std::vector<int> next = NextDraws(s, 1);
+    int blink = s.TerminalBlinkTimer[static_cast<size_t>(p)];
+    int last = -1, blinks = 0, wait = -1;
+    for (int f = 0; f < frames; ++f) {
+        const int next = NextDraws(s, 1)[0];
         const uint16_t seed = s.RandomSeed;
         view.drawn.clear();
         s.FrameCounter = f * kFixedOne;
@@ -152,72 +138,56 @@ TEST(Terminals, BlinkAfterARandomWaitAndWrapTheirFrames) {
             EXPECT_EQ(s.RandomSeed, seed);
             continue;
         }
-        // A blink: one draw, the next wait, and the next blink frame.
-        if (lastBlinkFrame >= 0) {
-            EXPECT_EQ(f - lastBlinkFrame, wait + 1) << f;
+        if (last >= 0) {
+            EXPECT_LE(f - last, maxGap);
+            if (mask == 127) {
+                EXPECT_EQ(f - last, wait + 1) << f;
+            }
         }
-        wait = next[0] & 127;
+        wait = next & mask;
         EXPECT_EQ(StateOf(s, p), -wait);
-        expectedBlink = (expectedBlink + 1) % 8;
-        EXPECT_EQ(s.TerminalBlinkTimer[static_cast<size_t>(p)], expectedBlink);
-        ASSERT_EQ(view.drawn.size(), 1u);
-        EXPECT_EQ(view.drawn[0], (test::DrawnSprite{96, 64, 128 + expectedBlink}));
-        lastBlinkFrame = f;
+        blink = blink + 1 == first + 8 ? first : blink + 1;
+        EXPECT_EQ(s.TerminalBlinkTimer[static_cast<size_t>(p)], blink);
+        EXPECT_EQ(view.drawn.size(), 1u);
+        EXPECT_EQ(view.drawn[0], (DrawnSprite{s.CellPixelX(p), s.CellPixelY(p), 128 + blink}));
+        last = f;
         ++blinks;
     }
-    EXPECT_GT(blinks, 16);  // the blink frames have wrapped from 7 to 0 at least twice
+    s.view = nullptr;
+    EXPECT_GE(last, frames - maxGap);
+    return blinks;
+}
 
+TEST(Terminals, BlinkAfterARandomWaitAndWrapTheirFrames) {
+    GameState s = Room('T');
+    const int p = CellAt(s, 3, 2);
+    // Unused: waits of 0..127 frames; the frames have wrapped from 7 to 0 at least twice.
+    EXPECT_GT(ExpectBlinks(s, p, 2000, 0, 127, 128), 16);
     // Once a terminal has been used, it blinks with frames 8..15, the others go on with 0..7,
     // and all of them wait at most 7 frames.
     s.TerminalBlinkMask = 7;
     const int other = CellAt(s, 1, 1);
+    Write(s, {CellIs(3, 2, 19), CellIs(1, 1, 19)});
     s.TerminalBlinkTimer[static_cast<size_t>(p)] = 8;
     s.TerminalBlinkTimer[static_cast<size_t>(other)] = 5;
-    s.PlayField16[p] = 19;
-    s.PlayField16[other] = 19;
-    int expected[2] = {8, 5};
-    int last[2] = {-1, -1};
-    for (int f = 0; f < 200; ++f) {
-        for (int t = 0; t < 2; ++t) {
-            const int cell = t == 0 ? p : other;
-            view.drawn.clear();
-            const std::vector<int> next = NextDraws(s, 1);
-            subTerminalFrame(s, cell);
-            if (view.drawn.empty()) continue;
-            if (last[t] >= 0) {
-                EXPECT_LE(f - last[t], 8);
-            }
-            EXPECT_EQ(StateOf(s, cell), -(next[0] & 7));
-            expected[t] =
-                t == 0 ? (expected[t] == 15 ? 8 : expected[t] + 1) : (expected[t] + 1) % 8;
-            EXPECT_EQ(view.drawn[0].sprite, 128 + expected[t]) << t;
-            last[t] = f;
-        }
-    }
-    EXPECT_GE(last[0], 192);
-    EXPECT_GE(last[1], 192);
-    s.view = nullptr;
+    ExpectBlinks(s, p, 200, 8, 7, 8);
+    ExpectBlinks(s, other, 200, 0, 7, 8);
 }
 
 // Bugs and terminals draw from the generator in the order of their cells within a frame.
 TEST(RandomDraws, BugsAndTerminalsDrawInCellOrder) {
-    test::LevelOptions o;
-    o.seed = 777;
     GameState s =
-        MakeLevel({"#######", "#T.b..#", "#.b.T.#", "#b....#", "#######", "#M#####", "#######"}, o);
+        MakeLevel({"#######", "#T.b..#", "#.b.T.#", "#b....#", "#######", "#M#####", "#######"},
+                  {.seed = 777});
     const int cells[] = {CellAt(s, 1, 1), CellAt(s, 3, 1), CellAt(s, 2, 2), CellAt(s, 4, 2),
                          CellAt(s, 1, 3)};
     for (int c : cells)
         if ((s.PlayField16[c] & 0xFF) == 25) s.PlayField16[c] = 0x0D19;  // last spark frame
     const std::vector<int> draws = NextDraws(s, 5);
-    test::Step(s);
-    for (int i = 0; i < 5; ++i) {
-        const int c = cells[i];
-        if ((s.PlayField16[c] & 0xFF) == 25) {
-            EXPECT_EQ(StateOf(s, c), -32 - draws[static_cast<size_t>(i)] % 64) << i;
-        } else {
-            EXPECT_EQ(StateOf(s, c), -(draws[static_cast<size_t>(i)] & 127)) << i;
-        }
+    Step(s);
+    for (size_t i = 0; i < 5; ++i) {
+        const bool bug = (s.PlayField16[cells[i]] & 0xFF) == 25;
+        EXPECT_EQ(StateOf(s, cells[i]), bug ? -32 - draws[i] % 64 : -(draws[i] & 127)) << i;
     }
 }
 
@@ -230,16 +200,14 @@ struct Trace {
 };
 
 Trace TraceRun(uint16_t seed, GameView* view, int16_t noDisplay) {
-    test::LevelOptions o;
-    o.seed = seed;
     GameState s = MakeLevel({"##########", "#T.b.T.bb#", "#b.T.b.T.#", "#.b.S..T.#", "#e.......#",
                              "##########", "#M########", "##########"},
-                            o);
+                            {.seed = seed});
     s.view = view;
     s.NoDisplay = noDisplay;
     Trace t;
     for (int f = 0; f < 400; ++f) {
-        test::Step(s);
+        Step(s);
         t.fields.push_back(FieldHash(s));
         t.seeds.push_back(s.RandomSeed);
         t.blinks.push_back(s.TerminalBlinkTimer);
@@ -248,11 +216,11 @@ Trace TraceRun(uint16_t seed, GameView* view, int16_t noDisplay) {
 }
 
 TEST(RandomDraws, SameSeedSameRunWhateverIsDisplayed) {
-    test::RecordingView view;
+    RecordingView view;
     const Trace headless = TraceRun(4321, nullptr, 0);
     EXPECT_EQ(TraceRun(4321, &view, 0), headless);
     EXPECT_FALSE(view.drawn.empty());
-    test::RecordingView hidden;
+    RecordingView hidden;
     EXPECT_EQ(TraceRun(4321, &hidden, -1), headless);
     EXPECT_TRUE(hidden.drawn.empty());
     // Another seed gives another run.

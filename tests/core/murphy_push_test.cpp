@@ -1,238 +1,77 @@
 // Murphy pushing Zonks and disks: the wait with the key held, cancelling, and what is allowed.
 #include <gtest/gtest.h>
 
-#include "murphy_fixture.h"
+#include "scenario.h"
 
 namespace tsn {
 namespace {
 
 using namespace test;
+using enum Probe;
 
 // Zonks stay where they are unless Murphy moves them.
-LevelOptions Frozen() {
-    LevelOptions o;
-    o.frozenZonks = 2;
-    return o;
-}
+const LevelOptions kFrozen{.frozenZonks = 2};
+const std::vector<std::string> kZonkLeft = {"#######", "#..ZM.#", "#######"};
 
-TEST(MurphyPush, ZonkMovesOnlyAfterEightFramesHeld) {
-    GameState s = MakeLevel(
-        {
-            "#######",
-            "#..ZM.#",
-            "#######",
-        },
-        Frozen());
-    Step(s, kLeft);
-    EXPECT_EQ(MurphyState(s), 14);
-    EXPECT_EQ(At(s, 2, 1), kPushTargetZonk);  // the far cell is reserved
-    Steps(s, 6, kLeft);
-    EXPECT_EQ(s.StepCount, 0);
-    Step(s, kLeft);  // the eighth frame: push sound and step
-    EXPECT_EQ(s.StepCount, 1);
-    EXPECT_EQ(At(s, 3, 1), 1);
-    EXPECT_EQ(s.MurphyPos, CellAt(s, 4, 1));
-    // Then eight frames of movement, whatever the keys do.
-    Steps(s, 7, kNone);
-    EXPECT_EQ(At(s, 3, 1), 1);
-    Step(s, kNone);
-    EXPECT_EQ(At(s, 2, 1), 1);
-    EXPECT_EQ(At(s, 3, 1), 3);
-    EXPECT_EQ(At(s, 4, 1), 0);
-    EXPECT_EQ(s.MurphyPos, CellAt(s, 3, 1));
-    EXPECT_EQ(s.StepCount, 1);
-}
+const Scenario kPushes[] = {
+    // The far cell is reserved at once; on the eighth frame held the push sounds (a step), then
+    // eight frames of movement whatever the keys do.
+    Play("Zonk pushed left", kZonkLeft, kFrozen,
+         Hold(kLeft, 1, {Is(ActionState, 14), CellIs(2, 1, kPushTargetZonk)}),
+         Hold(kLeft, 6, {Is(StepCount, 0)}),
+         Hold(kLeft, 1, {Is(StepCount, 1), CellIs(3, 1, 1), MurphyAt(4, 1)}),
+         Hold(kNone, 7, {CellIs(3, 1, 1)}),
+         Hold(kNone, 1, {RowIs(1, "#.ZM..#"), MurphyAt(3, 1), Is(StepCount, 1)})),
+    // Released on the seventh frame, or the direction changed, everything goes back; released
+    // on the eighth the push sound (and its step) still comes, but nothing moves.
+    Play("push released early", kZonkLeft, kFrozen, Hold(kLeft, 6),
+         Hold(kNone, 1, {RowIs(1, "#..ZM.#"), Is(StepCount, 0)}), Hold(kLeft, 3),
+         Hold(kRight, 1, {CellIs(4, 1, 3), CellIs(2, 1, 0)}),
+         Hold(kNone, 30, {CellIs(3, 1, 1), Is(StepCount, 0)}), Hold(kLeft, 7),
+         Hold(kNone, 1, {RowIs(1, "#..ZM.#"), Is(StepCount, 1)})),
+    // A Zonk over a hole goes left but not right; standing on something it goes right too.
+    Play("Zonk over a hole pushed left", {"########", "#.ZMZ..#", "##..#.##", "########"}, kFrozen,
+         Hold(kLeft, 16, {CellIs(1, 1, 1), MurphyAt(2, 1)})),
+    Play("Zonk over a hole pushed right", {"########", "#.ZMZ..#", "###...##", "########"}, kFrozen,
+         Hold(kRight, 1, {CellIs(3, 1, 3), CellIs(5, 1, 0)})),
+    Play("Zonk pushed right", {"########", "#.ZMZ..#", "###.#.##", "########"}, kFrozen,
+         Hold(kRight, 1, {Is(ActionState, 15), CellIs(5, 1, kPushTargetZonk)}),
+         Hold(kRight, 15, {CellIs(5, 1, 1), MurphyAt(4, 1)})),
+    Play("Zonk with no empty cell beyond", {"#######", "#.+ZM.#", "#######"}, kFrozen,
+         Hold(kLeft, 20, {CellIs(4, 1, 3), CellIs(3, 1, 1), Is(StepCount, 0)})),
+    // A pushed Zonk landing on an enemy, or on the trail of one, crushes it.
+    Play("pushed Zonk lands on a Snik Snak", {"#######", "#..ZM.#", "##.####", "#######"}, kFrozen,
+         Given({Is(EnemiesFrozen, 1), CellIs(2, 2, 0x0011)}),
+         Hold(kLeft, 15, {CellIs(2, 2, 0x0011)}), Hold(kLeft, 1, {LowIs(2, 2, 31)})),
+    Play("pushed Zonk lands on an enemy trail", {"#######", "#..ZM.#", "##.####", "#######"},
+         kFrozen, Given({Is(EnemiesFrozen, 1), CellIs(2, 2, kEnemyTrailLeft)}),
+         Hold(kLeft, 15, {CellIs(2, 2, kEnemyTrailLeft)}), Hold(kLeft, 1, {LowIs(2, 2, 31)})),
+    // An orange disk pushed right onto a hole starts to fall; one over a hole cannot be pushed
+    // right but goes left; none goes up or down.
+    Play("orange disk pushed right onto a hole", {"#######", "#MO...#", "###.###", "#######"},
+         Hold(kRight, 16,
+              {MurphyAt(2, 1), LowIs(3, 1, 8), Masked(3, 1, 0xF000, 0x2000),
+               CellIs(3, 2, kPushTargetOrange), Is(StepCount, 1)})),
+    Play("orange disk over a hole pushed right", {"#######", "#MO...#", "##.####", "#######"},
+         Hold(kRight, 1, {CellIs(1, 1, 3), CellIs(3, 1, 0)})),
+    Play("orange disk over a hole pushed left", {"#######", "#..OM.#", "##.####", "#######"},
+         Hold(kLeft, 16, {MurphyAt(3, 1), LowIs(2, 1, 8)})),
+    Play("orange disk pushed up", {"###", "#.#", "#O#", "#M#", "###"},
+         Hold(kUp, 20, {CellIs(1, 3, 3), CellIs(1, 2, 8), Is(RunLost, 0)})),
+    Play("yellow disks in every direction",
+         {"#######", "#.....#", "#..Y..#", "#.YMY.#", "#..Y..#", "#.....#", "#######"},
+         Hold(kUp, 1, {Is(ActionState, 36), CellIs(3, 1, kPushTargetYellow)}),
+         Hold(kUp, 15, {CellIs(3, 1, 18), MurphyAt(3, 2)}),
+         Hold(kDown, 8 + 16, {CellIs(3, 5, 18), MurphyAt(3, 4)}), Hold(kUp, 8),
+         Hold(kLeft, 16, {CellIs(1, 3, 18)}),
+         Hold(kRight, 8 + 16, {CellIs(5, 3, 18), MurphyAt(4, 3), Is(StepCount, 4 + 3)})),
+    Play("snap right after a cancelled push", {"#####", "###+#", "#.ZM#", "#####"}, kFrozen,
+         Hold(kLeft, 2), Hold(kNone, 1, {CellIs(3, 2, 3)}),
+         Hold(kSnapUp, 8, {CellIs(3, 1, 0), CellIs(3, 2, 3), Is(StepCount, 1)})),
+};
 
-TEST(MurphyPush, ReleasingEarlyPutsEverythingBack) {
-    GameState s = MakeLevel(
-        {
-            "#######",
-            "#..ZM.#",
-            "#######",
-        },
-        Frozen());
-    Steps(s, 6, kLeft);
-    Step(s, kNone);  // released on the seventh frame
-    EXPECT_EQ(At(s, 4, 1), 3);
-    EXPECT_EQ(At(s, 3, 1), 1);
-    EXPECT_EQ(At(s, 2, 1), 0);
-    EXPECT_EQ(s.StepCount, 0);
-    // Changing direction cancels as well.
-    Steps(s, 3, kLeft);
-    Step(s, kRight);
-    EXPECT_EQ(At(s, 4, 1), 3);
-    EXPECT_EQ(At(s, 2, 1), 0);
-    Steps(s, 30, kNone);
-    EXPECT_EQ(At(s, 3, 1), 1);
-    EXPECT_EQ(s.StepCount, 0);
-    // Released on the eighth frame the push sound (and its step) still comes, but nothing
-    // moves.
-    Steps(s, 7, kLeft);
-    Step(s, kNone);
-    EXPECT_EQ(s.StepCount, 1);
-    EXPECT_EQ(At(s, 4, 1), 3);
-    EXPECT_EQ(At(s, 3, 1), 1);
-    EXPECT_EQ(At(s, 2, 1), 0);
-}
-
-TEST(MurphyPush, ZonkOverAHoleGoesLeftButNotRight) {
-    const std::vector<std::string> map = {
-        "########",
-        "#.ZMZ..#",
-        "###.#.##",
-        "########",
-    };
-    GameState s = MakeLevel(map, Frozen());
-    s.PlayField16[CellAt(s, 2, 2)] = 0;  // a hole under the left Zonk
-    Steps(s, 16, kLeft);
-    EXPECT_EQ(At(s, 1, 1), 1);
-    EXPECT_EQ(s.MurphyPos, CellAt(s, 2, 1));
-
-    GameState t = MakeLevel(map, Frozen());
-    t.PlayField16[CellAt(t, 4, 2)] = 0;  // a hole under the right Zonk
-    Step(t, kRight);
-    EXPECT_EQ(At(t, 3, 1), 3);
-    EXPECT_EQ(At(t, 5, 1), 0);
-    // Standing on something it can be pushed.
-    GameState u = MakeLevel(map, Frozen());
-    Step(u, kRight);
-    EXPECT_EQ(MurphyState(u), 15);
-    EXPECT_EQ(At(u, 5, 1), kPushTargetZonk);
-    Steps(u, 15, kRight);
-    EXPECT_EQ(At(u, 5, 1), 1);
-    EXPECT_EQ(u.MurphyPos, CellAt(u, 4, 1));
-}
-
-TEST(MurphyPush, NeedsAnEmptyCellBeyond) {
-    GameState s = MakeLevel(
-        {
-            "#######",
-            "#.+ZM.#",
-            "#######",
-        },
-        Frozen());
-    Steps(s, 20, kLeft);
-    EXPECT_EQ(At(s, 4, 1), 3);
-    EXPECT_EQ(At(s, 3, 1), 1);
-    EXPECT_EQ(s.StepCount, 0);
-}
-
-TEST(MurphyPush, ZonkLandingOnAnEnemyCrushesIt) {
-    for (uint16_t below : {uint16_t{0x0011}, uint16_t{kEnemyTrailLeft}}) {
-        GameState s = MakeLevel(
-            {
-                "#######",
-                "#..ZM.#",
-                "##.####",
-                "#######",
-            },
-            Frozen());
-        s.EnemiesFrozen = 1;
-        At(s, 2, 2) = below;
-        Steps(s, 15, kLeft);
-        EXPECT_EQ(At(s, 2, 2), below);
-        Step(s, kLeft);
-        EXPECT_EQ(At(s, 2, 2) & 0xFF, 31) << below;
-    }
-}
-
-TEST(MurphyPush, OrangeDiskPushedRightOntoAHoleStartsToFall) {
-    GameState s = MakeLevel({
-        "#######",
-        "#MO...#",
-        "###.###",
-        "#######",
-    });
-    Steps(s, 16, kRight);
-    EXPECT_EQ(s.MurphyPos, CellAt(s, 2, 1));
-    EXPECT_EQ(At(s, 3, 1) & 0xFF, 8);
-    EXPECT_EQ((At(s, 3, 1) >> 8) & 0xF0, 0x20);
-    EXPECT_EQ(At(s, 3, 2), kPushTargetOrange);
-    EXPECT_EQ(s.StepCount, 1);
-}
-
-TEST(MurphyPush, OrangeDiskOverAHoleCannotBePushedRight) {
-    GameState s = MakeLevel({
-        "#######",
-        "#MO...#",
-        "##.####",
-        "#######",
-    });
-    Step(s, kRight);
-    EXPECT_EQ(At(s, 1, 1), 3);
-    EXPECT_EQ(At(s, 3, 1), 0);
-    // Pushed left it goes and stays at rest; falling is its own business.
-    GameState t = MakeLevel({
-        "#######",
-        "#..OM.#",
-        "##.####",
-        "#######",
-    });
-    Steps(t, 16, kLeft);
-    EXPECT_EQ(t.MurphyPos, CellAt(t, 3, 1));
-    EXPECT_EQ(At(t, 2, 1) & 0xFF, 8);
-}
-
-TEST(MurphyPush, OrangeDiskCannotBePushedVertically) {
-    GameState s = MakeLevel({
-        "###",
-        "#.#",
-        "#O#",
-        "#M#",
-        "###",
-    });
-    Steps(s, 20, kUp);
-    EXPECT_EQ(At(s, 1, 3), 3);
-    EXPECT_EQ(At(s, 1, 2), 8);
-    EXPECT_FALSE(Lost(s));
-}
-
-TEST(MurphyPush, YellowDiskInEveryDirection) {
-    GameState s = MakeLevel({
-        "#######",
-        "#.....#",
-        "#..Y..#",
-        "#.YMY.#",
-        "#..Y..#",
-        "#.....#",
-        "#######",
-    });
-    Step(s, kUp);
-    EXPECT_EQ(MurphyState(s), 36);
-    EXPECT_EQ(At(s, 3, 1), kPushTargetYellow);
-    Steps(s, 15, kUp);
-    EXPECT_EQ(At(s, 3, 1), 18);
-    EXPECT_EQ(s.MurphyPos, CellAt(s, 3, 2));
-    Steps(s, 8, kDown);  // back down into the empty cell
-    Steps(s, 16, kDown);
-    EXPECT_EQ(At(s, 3, 5), 18);
-    EXPECT_EQ(s.MurphyPos, CellAt(s, 3, 4));
-    Steps(s, 8, kUp);
-    Steps(s, 16, kLeft);
-    EXPECT_EQ(At(s, 1, 3), 18);
-    Steps(s, 8, kRight);
-    Steps(s, 16, kRight);
-    EXPECT_EQ(At(s, 5, 3), 18);
-    EXPECT_EQ(s.MurphyPos, CellAt(s, 4, 3));
-    EXPECT_EQ(s.StepCount, 4 + 3);  // four pushes, three walks
-}
-
-TEST(MurphyPush, SnapAfterACancelledPushRunsAtOnce) {
-    GameState s = MakeLevel(
-        {
-            "#####",
-            "###+#",
-            "#.ZM#",
-            "#####",
-        },
-        Frozen());
-    Steps(s, 2, kLeft);
-    Step(s, kNone);
-    ASSERT_EQ(At(s, 3, 2), 3);
-    Steps(s, 8, kSnapUp);
-    EXPECT_EQ(At(s, 3, 1), 0);
-    EXPECT_EQ(At(s, 3, 2), 3);
-    EXPECT_EQ(s.StepCount, 1);
+TEST(MurphyPush, Scenarios) {
+    for (const Scenario& sc : kPushes) RunScenario(sc);
 }
 
 }  // namespace

@@ -2,16 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 #include "engine/frame_step.h"
-#include "murphy_fixture.h"
-#include "recording_view.h"
+#include "scenario.h"
 
 namespace tsn {
 namespace {
 
 using namespace test;
+using enum Probe;
 
 const std::vector<std::string> kPlayground = {
     "############", "#M..+.Z..D.#", "#..I.#..+..#", "#.Z..D.+.I.#",
@@ -31,19 +32,12 @@ std::vector<int> Script(uint32_t seed, int frames) {
     return out;
 }
 
-struct Outcome {
+// What a run and its replay must agree on.
+auto OutcomeOf(const GameState& s) {
     std::vector<uint16_t> field;
-    int16_t murphyPos;
-    int16_t steps;
-    int16_t infotrons;
-    int16_t redDisks;
-    uint8_t solved;
-};
-
-Outcome OutcomeOf(const GameState& s) {
-    Outcome o{{}, s.MurphyPos, s.StepCount, s.InfotronsNeeded, s.RedDiskCount, s.LevelSolved};
-    for (int i = 0; i <= s.FieldUpper; ++i) o.field.push_back(s.PlayField16[i]);
-    return o;
+    for (int i = 0; i <= s.FieldUpper; ++i) field.push_back(s.PlayField16[i]);
+    return std::tuple(field, s.MurphyPos, s.StepCount, s.InfotronsNeeded, s.RedDiskCount,
+                      s.LevelSolved);
 }
 
 // Plays the script on the level while recording it, then replays the recording on a fresh
@@ -71,128 +65,42 @@ void ExpectReplayMatches(const std::vector<std::string>& level, const LevelOptio
     rep.DemoPlayback = 1;
     for (int f = 0; f < played; ++f) Step(rep, 0);
 
-    const Outcome a = OutcomeOf(rec);
-    const Outcome b = OutcomeOf(rep);
-    EXPECT_EQ(a.field, b.field);
-    EXPECT_EQ(a.murphyPos, b.murphyPos);
-    EXPECT_EQ(a.steps, b.steps);
-    EXPECT_EQ(a.infotrons, b.infotrons);
-    EXPECT_EQ(a.redDisks, b.redDisks);
-    EXPECT_EQ(a.solved, b.solved);
-}
-
-TEST(MurphyReplay, KeyHeldThroughAFallReplaysTheSame) {
-    // Left is held for one demo byte: a fall first (nothing to eat on the left), then a walk.
-    LevelOptions o;
-    o.gravity = 1;
-    const std::vector<std::string> level = {
-        "#####",
-        "#..M#",
-        "#...#",
-        "#####",
-    };
-    GameState s = MakeLevel(level, o);
-    Steps(s, 16, kLeft);
-    EXPECT_EQ(s.MurphyPos, CellAt(s, 2, 2));
-    EXPECT_EQ(s.StepCount, 1);
-    ExpectReplayMatches(level, o, std::vector<int>(16, kLeft));
+    EXPECT_EQ(OutcomeOf(rec), OutcomeOf(rep));
 }
 
 TEST(MurphyReplay, RecordedRunsReplayIdentically) {
+    // Left held for one demo byte: a fall first (nothing to eat on the left), then a walk.
+    const std::vector<std::string> fall = {"#####", "#..M#", "#...#", "#####"};
+    RunScenario(Play("key held through a fall", fall, LevelOptions{.gravity = 1},
+                     Hold(kLeft, 16, {MurphyAt(2, 2), Is(StepCount, 1)})));
+    ExpectReplayMatches(fall, {.gravity = 1}, std::vector<int>(16, kLeft));
     for (uint8_t gravity : {uint8_t{0}, uint8_t{1}}) {
         for (uint32_t seed : {1u, 7u, 42u, 2024u}) {
             SCOPED_TRACE(testing::Message() << "gravity " << int{gravity} << " seed " << seed);
-            LevelOptions o;
-            o.gravity = gravity;
-            ExpectReplayMatches(kPlayground, o, Script(seed, 900));
+            ExpectReplayMatches(kPlayground, {.gravity = gravity}, Script(seed, 900));
         }
     }
 }
 
-TEST(MurphyDrawing, PushStartsWithThePushingSprite) {
-    LevelOptions o;
-    o.frozenZonks = 2;
-    GameState s = MakeLevel(
-        {
-            "######",
-            "#.ZM.#",
-            "######",
-        },
-        o);
-    RecordingView view;
-    RecordingSound sound;
-    s.view = &view;
-    s.sound = &sound;
-    const int px = s.CellPixelX(s.MurphyPos);
-    const int py = s.CellPixelY(s.MurphyPos);
-    Step(s, kLeft);
-    EXPECT_TRUE(view.saw({px, py, 45}));
-    Steps(s, 6, kLeft);
-    EXPECT_EQ(sound.count(Sample::Push), 0);
-    view.drawn.clear();
-    Step(s, kLeft);
-    EXPECT_EQ(sound.count(Sample::Push), 1);
-    EXPECT_TRUE(view.drawn.empty());  // waiting frames draw nothing
-    // First moving frame: Murphy's cell cleared, the Zonk 4 pixels left of its cell, Murphy's
-    // pushing sprite 4 pixels left of his.
-    Step(s, kLeft);
-    EXPECT_TRUE(view.saw({px, py, 0}));
-    EXPECT_TRUE(view.saw({px - 32 - 4, py, 192}));
-    EXPECT_TRUE(view.saw({px - 4, py, 45}));
-}
+const Scenario kDrawing[] = {
+    // The push starts with the pushing sprite; waiting frames draw nothing; the first moving
+    // frame clears Murphy's cell and draws the Zonk and him 4 pixels on.
+    Play("push", {"######", "#.ZM.#", "######"}, LevelOptions{.frozenZonks = 2},
+         Hold(kLeft, 1, {Drew(96, 32, 45)}), Hold(kLeft, 6, {Heard(Sample::Push, 0)}),
+         Hold(kLeft, 1, {Heard(Sample::Push, 1), DrewNothing()}),
+         Hold(kLeft, 1, {Drew(96, 32, 0), Drew(96 - 32 - 4, 32, 192), Drew(96 - 4, 32, 45)})),
+    Play("sideways Infotron is a two-cell picture", {"#####", "#.IM#", "#####"},
+         Hold(kLeft, 1, {Drew(96, 32, 209), Drew(64, 32, 208)}),
+         Hold(kLeft, 1, {Drew(96, 32, 211), Drew(64, 32, 210)})),
+    Play("nothing drawn without display", {"#####", "#ME.#", "#####"}, Given({Is(NoDisplay, -1)}),
+         Hold(kRight, 40,
+              {DrewNothing(), Heard(Sample::Exit, 0), Is(StepCount, 1), Is(LevelSolved, 1)})),
+    Play("idle frames after 500 ticks", {"#####", "#.M.#", "#####"}, Given({Is(IdleCounter, 500)}),
+         Hold(kNone, 1, {Drew(64, 32, 56)}), Hold(kNone, 4, {Drew(64, 32, 57)})),
+};
 
-TEST(MurphyDrawing, SidewaysInfotronIsATwoCellPicture) {
-    GameState s = MakeLevel({
-        "#####",
-        "#.IM#",
-        "#####",
-    });
-    RecordingView view;
-    s.view = &view;
-    const int px = s.CellPixelX(s.MurphyPos);
-    const int py = s.CellPixelY(s.MurphyPos);
-    Step(s, kLeft);
-    EXPECT_TRUE(view.saw({px, py, 209}));
-    EXPECT_TRUE(view.saw({px - 32, py, 208}));
-    Step(s, kLeft);
-    EXPECT_TRUE(view.saw({px, py, 211}));
-    EXPECT_TRUE(view.saw({px - 32, py, 210}));
-}
-
-TEST(MurphyDrawing, NothingIsDrawnWithoutDisplay) {
-    GameState s = MakeLevel({
-        "#####",
-        "#ME.#",
-        "#####",
-    });
-    RecordingView view;
-    RecordingSound sound;
-    s.view = &view;
-    s.sound = &sound;
-    s.NoDisplay = -1;
-    Steps(s, 40, kRight);
-    EXPECT_TRUE(view.drawn.empty());
-    EXPECT_EQ(sound.count(Sample::Exit), 0);
-    EXPECT_EQ(s.StepCount, 1);
-    EXPECT_EQ(s.LevelSolved, 1);
-}
-
-TEST(MurphyDrawing, IdleFramesAfterFiveHundredTicks) {
-    GameState s = MakeLevel({
-        "#####",
-        "#.M.#",
-        "#####",
-    });
-    RecordingView view;
-    s.view = &view;
-    s.IdleCounter = 500;
-    while (s.Frames() % 4 != 0) Step(s, kNone);
-    Step(s, kNone);
-    const int px = s.CellPixelX(s.MurphyPos);
-    const int py = s.CellPixelY(s.MurphyPos);
-    EXPECT_TRUE(view.saw({px, py, 56}));
-    Steps(s, 4, kNone);
-    EXPECT_TRUE(view.saw({px, py, 57}));
+TEST(MurphyDrawing, Scenarios) {
+    for (const Scenario& sc : kDrawing) RunScenario(sc);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ struct LevelOptions {
     uint8_t frozenZonks = 0;
     uint8_t infotronsNeeded = 0;
     uint16_t seed = 0;
-    std::vector<SpecialPortInfo> specialPorts;
+    std::vector<SpecialPortInfo> specialPorts = {};
 };
 
 int CodeOf(char c);
