@@ -143,17 +143,15 @@ TEST(EnemyPaths, FollowWallsTurnInTheOpenAndTurnRoundAtDeadEnds) {
 // frame 3 after rotating on frame 0, then, arrived, turning left (down) towards the Space.
 Scenario LeavingMarked(char enemy) {
     const int code = enemy == 'S' ? kSnik : kElec;
-    Scenario sc{std::string("trail of ") + enemy,
-                WithEnemy({"#########", "#.......#", "#...S...#", "#.......#", "#########",
-                           "#M#######", "#########"},
-                          enemy)};
-    sc.stretches.push_back(
-        Hold(kNone, 4, {CellIs(4, 2, kEnemyTrailLeft), CellIs(3, 2, 0x1800 | code)}));
-    for (int k = 1; k <= 6; ++k)
-        sc.stretches.push_back(
-            Hold(kNone, 1, {CellIs(4, 2, kEnemyTrailLeft), CellIs(3, 2, (0x18 + k) << 8 | code)}));
-    sc.stretches.push_back(Hold(kNone, 1, {CellIs(4, 2, 0)}));
-    sc.stretches.push_back(Hold(kNone, 1, {CellIs(3, 2, 0x0300 | code)}));
+    Scenario sc = Play(std::string("trail of ") + enemy,
+                       WithEnemy({"#########", "#.......#", "#...S...#", "#.......#", "#########",
+                                  "#M#######", "#########"},
+                                 enemy));
+    for (int k = 0; k <= 6; ++k)
+        sc.add(Hold(kNone, k == 0 ? 4 : 1,
+                    {CellIs(4, 2, kEnemyTrailLeft), CellIs(3, 2, (0x18 + k) << 8 | code)}));
+    sc.add(Hold(kNone, 1, {CellIs(4, 2, 0)}));
+    sc.add(Hold(kNone, 1, {CellIs(3, 2, 0x0300 | code)}));
     return sc;
 }
 

@@ -22,53 +22,48 @@ const LevelOptions kFrozen{.frozenZonks = 2};
 Scenario TwoCellFall(int code) {
     auto rows = kColumn;
     rows[1][2] = CharOf(static_cast<uint16_t>(code));
-    Scenario sc{code == 1 ? "Zonk fall" : "Infotron fall, frozen Zonks ignored",
-                rows,
-                {},
-                code == 4 ? kFrozen : LevelOptions{}};
-    sc.stretches = {
-        Hold(kNone, 1, {CellIs(2, 1, 0x4100 | code), DrewNothing()}),
-        Hold(kNone, 1, {CellIs(2, 1, kLeaving), CellIs(2, 2, 0x1000 | code), DrewNothing()}),
-    };
+    Scenario sc =
+        Play(code == 1 ? "Zonk fall" : "Infotron fall, frozen Zonks ignored", rows,
+             code == 4 ? kFrozen : LevelOptions{},
+             Hold(kNone, 1, {CellIs(2, 1, 0x4100 | code), DrewNothing()}),
+             Hold(kNone, 1, {CellIs(2, 1, kLeaving), CellIs(2, 2, 0x1000 | code), DrewNothing()}));
     for (int k = 0; k < 8; ++k)
-        sc.stretches.push_back(
+        sc.add(
             Hold(kNone, 1,
                  {Drew(64, 32, 0), Drew(64, 36 + 4 * k, code), CellIs(2, 1, k < 5 ? kLeaving : 0),
                   CellIs(2, 2, k < 7 ? 0x1100 + 0x100 * k + code : 0x7000 | code)}));
     sc.stretches.back().then.push_back(CellIs(2, 3, kFallTarget));
     sc.stretches.back().then.push_back(Heard(Sample::Zonk, 0));
-    sc.stretches.push_back(
+    sc.add(
         Hold(kNone, 1, {CellIs(2, 2, kLeaving), CellIs(2, 3, 0x1100 | code), Drew(64, 68, code)}));
-    sc.stretches.push_back(Hold(kNone, 6, {CellIs(2, 2, 0), CellIs(2, 3, 0x1700 | code)}));
-    sc.stretches.push_back(
+    sc.add(Hold(kNone, 6, {CellIs(2, 2, 0), CellIs(2, 3, 0x1700 | code)}));
+    sc.add(
         Hold(kNone, 1, {CellIs(2, 3, code), Heard(Sample::Zonk, 1), Heard(Sample::Infotron, 0)}));
-    sc.stretches.push_back(Hold(kNone, 5, {CellIs(2, 3, code)}));
+    sc.add(Hold(kNone, 5, {CellIs(2, 3, code)}));
     return sc;
 }
 
 // A roll left off a RAM chip from (3,1): two frames in its own cell, six in the next, then the
 // fall into the cell below that the roll reserved.
 Scenario RollLeft() {
-    Scenario sc{"roll left",
-                {"#######", "##.Z.##", "##.R.##", "##+#+##", "#######", "####M##", "#######"}};
-    sc.stretches = {
+    Scenario sc = Play(
+        "roll left", {"#######", "##.Z.##", "##.R.##", "##+#+##", "#######", "####M##", "#######"},
         Hold(kNone, 1,
              {CellIs(3, 1, 0x5101), CellIs(2, 1, kRollTarget), Drew(96, 32, 0), Drew(92, 32, 192)}),
         Hold(kNone, 1,
              {Drew(88, 32, 193), CellIs(3, 1, kLeaving), CellIs(2, 1, 0x2201),
-              CellIs(2, 2, kLeaving)}),
-    };
+              CellIs(2, 2, kLeaving)}));
     const uint16_t leaving[] = {kLeaving, kRollLeaving, kRollLeaving, 0, 0, 0};
     const int sprites[] = {194, 195, 196, 197, 198, 1};
     for (int k = 0; k < 6; ++k)
-        sc.stretches.push_back(
+        sc.add(
             Hold(kNone, 1,
                  {Drew(96, 32, 0), Drew(96 - 12 - 4 * k, 32, sprites[k]), CellIs(3, 1, leaving[k]),
                   CellIs(2, 1, k < 5 ? 0x2301 + 0x100 * k : kLeaving)}));
     sc.stretches.back().then.push_back(CellIs(2, 2, 0x1001));
-    sc.stretches.push_back(Hold(kNone, 5, {CellIs(2, 1, kLeaving)}));
-    sc.stretches.push_back(Hold(kNone, 1, {CellIs(2, 1, 0)}));
-    sc.stretches.push_back(Hold(kNone, 2, {CellIs(2, 2, 1), Heard(Sample::Zonk, 1)}));
+    sc.add(Hold(kNone, 5, {CellIs(2, 1, kLeaving)}));
+    sc.add(Hold(kNone, 1, {CellIs(2, 1, 0)}));
+    sc.add(Hold(kNone, 2, {CellIs(2, 2, 1), Heard(Sample::Zonk, 1)}));
     return sc;
 }
 
