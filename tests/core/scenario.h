@@ -18,24 +18,33 @@ inline constexpr int kNone = 0, kUp = 1, kLeft = 2, kDown = 3, kRight = 4;
 inline constexpr int kSnapUp = 5, kSnapLeft = 6, kSnapDown = 7, kSnapRight = 8, kSpace = 9;
 
 // The state's counters a check may read or write: name, then the value in a state `s`.
-#define TSN_TEST_COUNTERS(X)                                                                      \
-    X(StepCount, s.StepCount)                                                                     \
-    X(InfotronsNeeded, s.InfotronsNeeded) X(RedDiskCount, s.RedDiskCount)                         \
-        X(RedDiskState, s.RedDiskState) X(RedDiskShowCount, s.RedDiskShowCount)                   \
-            X(LevelSolved, s.LevelSolved) X(EndLevelNow, s.EndLevelNow) X(                        \
-                LeadOutCounter, s.LeadOutCounter) X(IdleCounter, s.IdleCounter)                   \
-                X(MurphyInput, s.MurphyInput) X(MurphyFacingLeft, s.MurphyFacingLeft) X(          \
-                    MurphyCoarseX, s.MurphyCoarseX) X(MurphySecondSprite, s.MurphySecondSprite)   \
-                    X(MurphyClearCell, s.MurphyClearCell) X(MurphyDownTarget, s.MurphyDownTarget) \
-                        X(GravityOn, s.GravityOn) X(ZonksFrozen, s.ZonksFrozen)                   \
-                            X(EnemiesFrozen, s.EnemiesFrozen) X(TerminalsUsed, s.TerminalsUsed)   \
-                                X(TerminalBlinkMask, s.TerminalBlinkMask)                         \
-                                    X(MurphyKilled, s.MurphyKilled) X(NoDisplay, s.NoDisplay)     \
-                                        X(ExplosionInProgress, s.ExplosionInProgress) X(          \
-                                            EatRightRedDiskBug, s.Rules.AllowEatRightRedDiskBug)  \
-                                            X(RedDiskCheat, s.Rules.AllowRedDiskCheat) X(         \
-                                                SpecialPortCount,                                 \
-                                                s.Info.bytes[LevelInfo::kSpecialPortCountOffset])
+#define TSN_TEST_COUNTERS(X)                               \
+    X(StepCount, s.StepCount)                              \
+    X(InfotronsNeeded, s.InfotronsNeeded)                  \
+    X(RedDiskCount, s.RedDiskCount)                        \
+    X(RedDiskState, s.RedDiskState)                        \
+    X(RedDiskShowCount, s.RedDiskShowCount)                \
+    X(LevelSolved, s.LevelSolved)                          \
+    X(EndLevelNow, s.EndLevelNow)                          \
+    X(LeadOutCounter, s.LeadOutCounter)                    \
+    X(IdleCounter, s.IdleCounter)                          \
+    X(MurphyInput, s.MurphyInput)                          \
+    X(MurphyFacingLeft, s.MurphyFacingLeft)                \
+    X(MurphyCoarseX, s.MurphyCoarseX)                      \
+    X(MurphySecondSprite, s.MurphySecondSprite)            \
+    X(MurphyClearCell, s.MurphyClearCell)                  \
+    X(MurphyDownTarget, s.MurphyDownTarget)                \
+    X(GravityOn, s.GravityOn)                              \
+    X(ZonksFrozen, s.ZonksFrozen)                          \
+    X(EnemiesFrozen, s.EnemiesFrozen)                      \
+    X(TerminalsUsed, s.TerminalsUsed)                      \
+    X(TerminalBlinkMask, s.TerminalBlinkMask)              \
+    X(MurphyKilled, s.MurphyKilled)                        \
+    X(NoDisplay, s.NoDisplay)                              \
+    X(ExplosionInProgress, s.ExplosionInProgress)          \
+    X(EatRightRedDiskBug, s.Rules.AllowEatRightRedDiskBug) \
+    X(RedDiskCheat, s.Rules.AllowRedDiskCheat)             \
+    X(SpecialPortCount, s.Info.bytes[LevelInfo::kSpecialPortCountOffset])
 
 // What a check reads (or, written before frames, sets): the cell probes take a cell (x, y).
 enum class Probe {
@@ -143,7 +152,9 @@ inline Stretch Call(ElementProc proc, int x, int y, int frame, std::vector<Check
 struct Preset {
     std::vector<Check> sets;
 };
-inline Preset Given(std::vector<Check> sets) { return {std::move(sets)}; }
+inline Preset Given(std::vector<Check> sets) {
+    return {std::move(sets)};
+}
 
 struct Scenario {
     std::string name;
