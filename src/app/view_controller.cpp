@@ -30,30 +30,15 @@ bool ViewController::Rebuild() {
     if (pane_ != nullptr) pane_->SetBuffer(nullptr);
     scroll_ = nullptr;
     sprites_ = nullptr;
-    spriteObj_.reset();
-    scrollObj_ = std::make_unique<ScrollBuffer>(ctx);
-    const QSize size = ScrollBufferSize(s_.FieldWidth, s_.FieldHeight);
-    const bool created = scrollObj_->CreateAtSize(size.width(), size.height());
-    spriteObj_ = std::make_unique<SpriteBuffer>(ctx);
-    const bool sheet = spriteObj_->CreateFromImage(sheet_, 16, 16);
-    if (!created || !sheet) {
-        spriteObj_.reset();
-        return false;
-    }
-    scroll_ = scrollObj_.get();
-    sprites_ = spriteObj_.get();
-    scroll_->DestXOff = scroll_->DestYOff = 32;
-    sprites_->DestXOff = sprites_->DestYOff = 32;
-    sprites_->SetDestination(&scroll_->Surface());
+    surface_ = LevelSurface{};
+    if (!BuildLevelSurface(ctx, sheet_, s_.FieldWidth, s_.FieldHeight, surface_)) return false;
+    scroll_ = surface_.scroll.get();
+    sprites_ = surface_.sprites.get();
     scroll_->presenter = [this] { Present(); };
     scroll_->waiter = [this](int ms) {
         if (waiter) waiter(ms);
     };
     if (pane_ != nullptr) pane_->SetBuffer(scroll_);
-    const int16_t saved = s_.NoDisplay;
-    s_.NoDisplay = 0;
-    scroll_->Cls(0);
-    s_.NoDisplay = saved;
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "engine/view.h"
 #include "presentation/display_context.h"
 #include "presentation/field_renderer.h"
+#include "presentation/level_surface.h"
 #include "presentation/viewport.h"
 
 namespace tsn {
@@ -99,8 +100,7 @@ private:
     ViewPane* pane_;
     PanelDisplay& panel_;
     QImage sheet_;
-    std::unique_ptr<ScrollBuffer> scrollObj_;
-    std::unique_ptr<SpriteBuffer> spriteObj_;
+    LevelSurface surface_;
     ScrollBuffer* scroll_ = nullptr;
     SpriteBuffer* sprites_ = nullptr;
     FieldRenderer renderer_;
