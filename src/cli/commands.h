@@ -20,5 +20,9 @@ bool ParseRules(const std::string& text, RunRules& out);
 int Info(const Args& args);
 int Verify(const Args& args);
 int Trace(const Args& args);
+int Convert(const Args& args);
+#ifdef TESSARIN_CLI_RENDER
+int Render(const Args& args);
+#endif
 
 }  // namespace tsn::cli

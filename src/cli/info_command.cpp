@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/player_info.h"
 #include "cli/printable.h"
+#include "cli/usage.h"
 #include "files/byte_source.h"
 #include "files/level_file_summary.h"
 #include "files/saved_game.h"
@@ -70,7 +71,6 @@ const char* KindName(const LevelFileSummary& summary) {
     return "";
 }
 
-constexpr const char* kUsage = "usage: tessarin-cli info [--] FILE...\n";
 
 // The files named; "--" ends the options, so that a name may begin with "-".
 bool ParseArgs(const Args& args, std::vector<std::string>& files) {
@@ -148,7 +148,7 @@ bool PrintFile(const std::string& path) {
 int Info(const Args& args) {
     std::vector<std::string> files;
     if (!ParseArgs(args, files)) {
-        std::fputs(kUsage, stderr);
+        PrintUsage("info", stderr);
         return 2;
     }
     int status = 0;

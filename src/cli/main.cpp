@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/printable.h"
+#include "cli/usage.h"
 
 namespace tsn::cli {
 
@@ -41,55 +42,37 @@ bool ParseRules(const std::string& text, RunRules& out) {
 
 }  // namespace tsn::cli
 
-namespace {
-
-void PrintUsage(std::FILE* out) {
-    std::fputs(
-        "usage: tessarin-cli COMMAND [ARGS]\n"
-        "\n"
-        "commands:\n"
-        "  info FILE...      list the levels of level sets, .qv and .tsn files, and the\n"
-        "                    progress a player.lst records\n"
-        "  verify PATH... [--csv FILE] [--jobs N] [--max-frames N] [--rules RULES]\n"
-        "                    replay the demo of every .qv and .tsn file found and report\n"
-        "                    which ones solve their level; a demo still running after N\n"
-        "                    frames is stopped and reported as failed with the error\n"
-        "                    \"Frame limit reached\"\n"
-        "  trace FILE [--level N] [--demo | --actions DIGITS [--seed S]] [--frames MAX]\n"
-        "        [--rules RULES]\n"
-        "                    print the engine state after every frame of a run\n"
-        "\n"
-        "\"--\" ends the options of a command: the arguments after it are file names.\n"
-        "Level files longer than 2147483647 bytes (2 GiB - 1) are refused.\n"
-        "Runs play by the game's default rules, as the game's options have them. Demos\n"
-        "recorded with other options need the same rules: RULES is a comma-separated list\n"
-        "of red-disk-cheat=on|off and eat-right-bug=on|off (default: both on).\n",
-        out);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+    using namespace tsn::cli;
     if (argc < 2) {
-        PrintUsage(stderr);
+        PrintOverview(stderr);
         return 2;
     }
     const std::string command = argv[1];
-    const tsn::cli::Args args(argv + 2, argv + argc);
+    const Args args(argv + 2, argv + argc);
+    if (command == "help" || command == "--help" || command == "-h") {
+        if (!args.empty() && KnownCommand(args[0])) PrintCommandHelp(args[0], stdout);
+        else PrintOverview(stdout);
+        return 0;
+    }
+    if (KnownCommand(command) && AsksForHelp(args)) {
+        PrintCommandHelp(command, stdout);
+        return 0;
+    }
     try {
-        if (command == "info") return tsn::cli::Info(args);
-        if (command == "verify") return tsn::cli::Verify(args);
-        if (command == "trace") return tsn::cli::Trace(args);
+        if (command == "info") return Info(args);
+        if (command == "verify") return Verify(args);
+        if (command == "trace") return Trace(args);
+        if (command == "convert") return Convert(args);
+#ifdef TESSARIN_CLI_RENDER
+        if (command == "render") return Render(args);
+#endif
     } catch (const std::bad_alloc&) {
         std::fflush(stdout);
         std::fputs("tessarin-cli: not enough memory\n", stderr);
         return 1;
     }
-    if (command == "help" || command == "--help" || command == "-h") {
-        PrintUsage(stdout);
-        return 0;
-    }
-    std::fprintf(stderr, "tessarin-cli: unknown command '%s'\n", tsn::cli::PrintablePath(command).c_str());
-    PrintUsage(stderr);
+    std::fprintf(stderr, "tessarin-cli: unknown command '%s'\n", PrintablePath(command).c_str());
+    PrintOverview(stderr);
     return 2;
 }

@@ -7,6 +7,8 @@
 
 #include "cli/commands.h"
 #include "cli/printable.h"
+#include "cli/usage.h"
+#include "cli/run_options.h"
 #include "engine/field_hash.h"
 #include "engine/game_state.h"
 #include "engine/run.h"
@@ -19,24 +21,11 @@ namespace tsn::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: tessarin-cli trace [--level N] [--demo | --actions DIGITS [--seed S]] "
-    "[--frames MAX] [--rules RULES] [--save-at K OUT.tss] [--resume SAVED.tss] [--] FILE\n"
-    "   or: tessarin-cli trace FILE [--level N] [--demo | --actions DIGITS [--seed S]] "
-    "[--frames MAX] [--rules RULES] [--save-at K OUT.tss] [--resume SAVED.tss]\n"
-    "  --save-at K OUT.tss writes the saved game after frame K and goes on; --resume continues\n"
-    "  from a saved game of FILE (actions and --frames stay counted by the frame counter).\n";
 
 struct TraceArgs {
     std::string file;
-    int level = 1;
-    bool demo = false;
-    bool actionsGiven = false;
-    bool seedGiven = false;
-    std::string actions;
-    long seed = 0;
+    RunOptions run;
     long long maxFrames = 200000;
-    RunRules rules;
     long long saveAt = -1;
     std::string saveFile;
     std::string resumeFile;
@@ -57,26 +46,12 @@ bool ParseArgs(const Args& args, TraceArgs& t) {
             out = args[++i];
             return true;
         };
+        const OptionUse use = TakeRunOption(args, i, t.run);
+        if (use == OptionUse::kBad) return false;
+        if (use == OptionUse::kTaken) continue;
         std::string v;
         long long n = 0;
-        if (a == "--demo") {
-            t.demo = true;
-        } else if (a == "--level") {
-            if (!value(v) || !ParseNumber(v, 1, 255, n)) return false;
-            t.level = static_cast<int>(n);
-        } else if (a == "--actions") {
-            if (!value(v)) return false;
-            for (char c : v)
-                if (c < '0' || c > '9') return false;
-            t.actions = v;
-            t.actionsGiven = true;
-        } else if (a == "--seed") {
-            if (!value(v) || !ParseNumber(v, 0, 65535, n)) return false;
-            t.seed = static_cast<long>(n);
-            t.seedGiven = true;
-        } else if (a == "--rules") {
-            if (!value(v) || !ParseRules(v, t.rules)) return false;
-        } else if (a == "--save-at") {
+        if (a == "--save-at") {
             if (!value(v) || !ParseNumber(v, 0, INT64_MAX / kFixedOne, n) || !value(t.saveFile))
                 return false;
             t.saveAt = n;
@@ -93,8 +68,8 @@ bool ParseArgs(const Args& args, TraceArgs& t) {
             return false;
         }
     }
-    if (t.demo && (t.actionsGiven || t.seedGiven)) return false;
-    if (!t.resumeFile.empty() && t.seedGiven) return false;
+    if (!RunOptionsAgree(t.run)) return false;
+    if (!t.resumeFile.empty() && t.run.seedGiven) return false;
     return !t.file.empty();
 }
 
@@ -112,8 +87,8 @@ bool Resume(GameState& s, const TraceArgs& t, const std::string& digest) {
     const SavedGameRefusal refusal = LoadSavedGame(s, data, digest);
     if (refusal != SavedGameRefusal::None) return fail(SavedGameRefusalText(refusal));
     s.SavedGameLoads = static_cast<uint8_t>(s.SavedGameLoads + 1);
-    if ((s.DemoPlayback == 1) != t.demo)
-        return fail(t.demo ? "the saved game was not made during demo playback"
+    if ((s.DemoPlayback == 1) != t.run.demo)
+        return fail(t.run.demo ? "the saved game was not made during demo playback"
                            : "the saved game was made during demo playback (use --demo)");
     return true;
 }
@@ -132,22 +107,17 @@ bool SaveAt(const GameState& s, const std::string& out, const std::string& diges
 int Trace(const Args& args) {
     TraceArgs t;
     if (!ParseArgs(args, t)) {
-        std::fputs(kUsage, stderr);
+        PrintUsage("trace", stderr);
         return 2;
     }
     GameState s;
-    RunSetup setup;
-    setup.file = t.file;
-    setup.level = t.level;
-    setup.demo = t.demo;
-    if (!t.demo) setup.seed = static_cast<uint16_t>(t.seed);
-    setup.rules = t.rules;
+    const RunSetup setup = RunSetupFor(t.file, t.run);
     const FileStatus read = PrepareRun(s, setup);
     if (!read) {
         std::fprintf(stderr, "tessarin-cli trace: %s\n", PrintableError(read.error()).c_str());
         return 1;
     }
-    if (t.demo && !s.LevelHasDemo) {
+    if (t.run.demo && !s.LevelHasDemo) {
         std::fprintf(stderr, "tessarin-cli trace: %s: Demo not found!\n", PrintablePath(t.file).c_str());
         return 1;
     }
@@ -167,11 +137,7 @@ int Trace(const Args& args) {
     std::printf("# frame murphy input infotrons reddisks seed solved leadout steps fieldhash\n");
     // Actions are numbered by the frame counter, so a resumed run takes the same ones.
     const int64_t firstFrame = s.Frames();
-    const auto actions = [&t, firstFrame](int64_t frame) {
-        const int64_t k = firstFrame + frame;
-        return k < static_cast<int64_t>(t.actions.size()) ? t.actions[static_cast<size_t>(k)] - '0'
-                                                          : 0;
-    };
+    const auto actions = [&t, firstFrame](int64_t frame) { return ActionAt(t.run, firstFrame + frame); };
     bool saveFailed = false;
     const auto line = [](const GameState& g) {
         std::printf("%" PRId64 " %d %d %d %d %u %u %d %d %016" PRIx64 "\n", g.Frames(),

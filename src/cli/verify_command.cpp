@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/printable.h"
+#include "cli/usage.h"
 #include "cli/verify_jobs.h"
 #include "engine/game_state.h"
 #include "files/demo_files.h"
@@ -19,9 +20,6 @@ namespace tsn::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: tessarin-cli verify [--csv FILE] [--xlsx FILE] [--jobs N] [--max-frames N] [--rules RULES] [--] "
-    "PATH...\n";
 
 struct VerifyArgs {
     std::vector<std::string> paths;
@@ -133,7 +131,7 @@ int PrintSummary(const std::vector<VerificationRow>& rows, const std::vector<Ski
 int Verify(const Args& args) {
     VerifyArgs va;
     if (!ParseArgs(args, va)) {
-        std::fputs(kUsage, stderr);
+        PrintUsage("verify", stderr);
         return 2;
     }
     std::vector<SkippedPath> skipped;

@@ -1,7 +1,10 @@
 #include "files/level_set_file.h"
 
+#include <algorithm>
+
 #include "engine/game_state.h"
 #include "files/level_file_limit.h"
+#include "files/saved_info.h"
 
 namespace tsn {
 
@@ -49,6 +52,30 @@ FileStatus ReadLevelSet(GameState& s, const std::string& path, bool restart) {
 
 FileStatus ReadLevelSet(GameState& s, std::span<const uint8_t> data, bool restart) {
     return ReadLevelBytes(s, data, restart ? ReadChosenFrom : ReadFrom);
+}
+
+FileResult<std::vector<uint8_t>> BuildLevelSetWithLevel(ByteSource& set, int n, const GameState& s,
+                                                        const SaveOptions& options) {
+    constexpr const char* kProcedure = "SaveLevelSetLevel";
+    if (s.FieldWidth != kStandardWidth || s.FieldHeight != kStandardHeight ||
+        s.FieldBytes.size() != static_cast<size_t>(kStandardWidth * kStandardHeight)) {
+        return FileError{kProcedure, 0, "A level set holds only 60 x 24 levels"};
+    }
+    if (auto st = CheckLevelFileSize(set.Size(), kProcedure); !st) return st.error();
+    const int listed = LevelSetListCount(set.Size());
+    if (n < 1 || n > listed) {
+        return FileError{kProcedure, 0, "Level " + std::to_string(n) + " is not in the set (it lists " +
+                                            std::to_string(listed) + ")"};
+    }
+    std::vector<uint8_t> bytes(static_cast<size_t>(set.Size()));
+    if (!set.Read(0, bytes.size(), bytes.data())) return FileError{kProcedure, 1, "Cannot read the set: " + set.LastError()};
+    std::vector<uint8_t> record = FieldCodesForFile(s.FieldBytes);
+    const LevelInfo info = InfoForSave(s, options.quickSaveUsed);
+    record.insert(record.end(), info.bytes.begin(), info.bytes.end());
+    const size_t start = static_cast<size_t>(kStandardRecordSize) * static_cast<size_t>(n - 1);
+    if (bytes.size() < start + record.size()) bytes.resize(start + record.size());
+    std::copy(record.begin(), record.end(), bytes.begin() + static_cast<std::ptrdiff_t>(start));
+    return bytes;
 }
 
 }  // namespace tsn

@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "files/byte_source.h"
+#include "files/demo_block.h"
 #include "files/file_error.h"
 #include "files/level_record.h"
 
@@ -28,5 +30,12 @@ int LevelSetListCount(int64_t fileSize);
 // it was and LevelLoaded is cleared.
 FileStatus ReadLevelSet(GameState& s, const std::string& path, bool restart = false);
 FileStatus ReadLevelSet(GameState& s, std::span<const uint8_t> data, bool restart = false);
+
+// The bytes of the set with its level n replaced by the current level, written as a save
+// writes it (the editor's codes as stored, the info block with the save marks; a set holds no
+// demo). Refused: a level that is not 60 x 24, a level n the set does not list, a set above
+// the level file limit. The rest of the set is kept byte for byte.
+FileResult<std::vector<uint8_t>> BuildLevelSetWithLevel(ByteSource& set, int n, const GameState& s,
+                                                        const SaveOptions& options);
 
 }  // namespace tsn

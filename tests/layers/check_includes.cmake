@@ -2,7 +2,9 @@
 # Qt-free layers include no Qt header. Run with: cmake -DSRC=<src folder> -P check_includes.cmake
 #
 #   engine, elements  <  platform  <  formats  <  run  <  editor  <  presentation  <  app
-#                                                    run  <  cli
+#                                                    run, presentation  <  cli
+#
+# (The command line draws its pictures with the presentation's QtGui-only drawing classes.)
 #
 # files/ holds two layers: the platform helpers are the sources of the tessarin_platform
 # library in SRC/CMakeLists.txt (and the headers of the same name); every other file there
@@ -20,7 +22,7 @@ set(allowed_run engine elements platform formats run)
 set(allowed_editor engine elements platform formats run editor)
 set(allowed_presentation engine elements platform formats run editor presentation)
 set(allowed_app engine elements platform formats run editor presentation app)
-set(allowed_cli engine elements platform formats run cli)
+set(allowed_cli engine elements platform formats run presentation cli)
 set(qt_free engine elements platform formats run editor)
 
 # The platform helpers' names, from the library's source list.
