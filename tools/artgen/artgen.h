@@ -21,6 +21,12 @@ Bytes BuildIcon(LevelIcon which);
 Image IconPicture(LevelIcon which, std::vector<uint8_t>& alpha);
 const char* IconFileName(LevelIcon which);
 
+// The program's icon at `size` x `size` pixels, painted at that size (not scaled from another
+// size), and its opacity (0 or 255 per pixel).
+Image AppIcon(int size, std::vector<uint8_t>& alpha);
+// The sizes the desktop's icon theme gets.
+const std::vector<int>& AppIconSizes();
+
 // A review page: every cell at twice the size with its number beside it.
 Image BuildContactSheet(const Image& sheet);
 

@@ -89,12 +89,7 @@ Bytes BuildIcon(LevelIcon which) {
 
 Image IconPicture(LevelIcon which, std::vector<uint8_t>& alpha) {
     Image img = Paint(which);
-    alpha.assign(img.pixels.size(), 0);
-    for (size_t i = 0; i < img.pixels.size(); ++i) {
-        const bool clear = img.pixels[i] == kKey;
-        alpha[i] = clear ? 0 : 255;
-        if (clear) img.pixels[i] = 0;
-    }
+    alpha = ClearKeyColour(img, kKey);
     return img;
 }
 

@@ -76,12 +76,13 @@ Bytes EncodeBmp24(const Image& img) {
     return b;
 }
 
-Bytes EncodePng(const Image& img) {
+Bytes EncodePng(const Image& img, const std::vector<uint8_t>* alpha) {
     Bytes out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     Bytes ihdr;
     Put32Be(ihdr, uint32_t(img.width));
     Put32Be(ihdr, uint32_t(img.height));
-    ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});  // 8-bit RGB, no interlace
+    const uint8_t colourType = alpha != nullptr ? 6 : 2;  // 8-bit RGBA or RGB
+    ihdr.insert(ihdr.end(), {8, colourType, 0, 0, 0});  // no interlace
     PngChunk(out, "IHDR", ihdr);
 
     Bytes raw;
@@ -92,6 +93,7 @@ Bytes EncodePng(const Image& img) {
             raw.push_back(uint8_t(Red(c)));
             raw.push_back(uint8_t(Green(c)));
             raw.push_back(uint8_t(Blue(c)));
+            if (alpha != nullptr) raw.push_back((*alpha)[size_t(y) * size_t(img.width) + size_t(x)]);
         }
     }
     Bytes z = {0x78, 0x01};

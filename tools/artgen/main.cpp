@@ -2,6 +2,8 @@
 //   tessarin-artgen DATA_DIR [CONTACT_SHEET.png]
 // DATA_DIR receives tsn32.bmp and Images/*.ico; the optional PNG shows every cell enlarged with
 // its number, for reviewing the art.
+//   tessarin-artgen --app-icons DIR
+// writes the program's icon at every size of the desktop's icon theme (DIR/NxN/apps/).
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -59,6 +61,18 @@ int main(int argc, char** argv) {
                        WriteFile(argv[3], EncodePng(scene.scaled(3)))
                    ? 0
                    : 1;
+    }
+    if (argc == 3 && std::string(argv[1]) == "--app-icons") {
+        // The program's icon for the desktop's icon theme: DIR/NxN/apps/tessarin.png.
+        bool ok = true;
+        for (int size : AppIconSizes()) {
+            std::vector<uint8_t> alpha;
+            const Image icon = AppIcon(size, alpha);
+            const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+            ok = WriteFile(std::filesystem::path(argv[2]) / folder / "apps" / "tessarin.png",
+                           EncodePng(icon, &alpha)) && ok;
+        }
+        return ok ? 0 : 1;
     }
     if (argc == 3 && std::string(argv[1]) == "--icons") {
         // Review aid: the three icons at four times the size on a light and a dark ground.

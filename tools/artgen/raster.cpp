@@ -152,4 +152,14 @@ void Bevel(Image& img, int x, int y, int w, int h, Rgb light, Rgb face, Rgb dark
     img.fillRect(x + w - 1, y, 1, h, dark);
 }
 
+std::vector<uint8_t> ClearKeyColour(Image& img, Rgb key) {
+    std::vector<uint8_t> alpha(img.pixels.size(), 0);
+    for (size_t i = 0; i < img.pixels.size(); ++i) {
+        const bool clear = img.pixels[i] == key;
+        alpha[i] = clear ? 0 : 255;
+        if (clear) img.pixels[i] = 0;
+    }
+    return alpha;
+}
+
 }  // namespace tsn::art

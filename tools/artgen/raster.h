@@ -61,6 +61,10 @@ void FillEllipse(Image& img, double cx, double cy, double rx, double ry, Rgb c);
 void FillPolygon(Image& img, const std::vector<double>& xy, Rgb c);
 void DrawLine(Image& img, int x0, int y0, int x1, int y1, Rgb c);
 bool InPolygon(const std::vector<double>& xy, double x, double y);
+// Pictures painted on a key colour: the key's pixels become black and clear; the opacity is
+// returned, 0 or 255 per pixel.
+std::vector<uint8_t> ClearKeyColour(Image& img, Rgb key);
+
 // Raised panel with a one-pixel bevel: light top/left, dark bottom/right.
 void Bevel(Image& img, int x, int y, int w, int h, Rgb light, Rgb face, Rgb dark);
 

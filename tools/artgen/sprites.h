@@ -16,6 +16,8 @@ void PaintSparkle(Image& img, double cx, double cy, double size, Rgb core, Rgb g
 
 // Murphy.
 Image MurphyAtRest();                           // 3
+// Murphy with an open grin, centred at (cx, cy) at any scale (the program's icon).
+void PaintCheerfulMurphy(Image& img, double cx, double cy, double scale);
 Image MurphyWalk(bool left, int frame);         // 176..183 (left), 184..191 (right)
 Image MurphyYawn(int frame);                    // 56..67
 Image MurphyLean(bool wallOnLeft, int frame);   // 71..73 (wall on the left), 68..70

@@ -187,6 +187,18 @@ Image MurphyAtRest() {
     return Draw(Pose{});
 }
 
+void PaintCheerfulMurphy(Image& img, double cx, double cy, double scale) {
+    Pose p;
+    p.scale = scale;
+    p.cx = cx;
+    p.cy = cy;
+    p.mouth = Mouth::Open;  // drawn as shapes, so it stays whole at every size
+    p.mouthOpen = 0.3;
+    p.lookX = 0.5;
+    p.lookY = -0.2;
+    PaintMurphy(img, p);
+}
+
 Image MurphyWalk(bool left, int frame) {
     return Draw(WalkPose(left, frame));
 }
