@@ -7,7 +7,7 @@ FUZZ := build/fuzz
 FUZZ_SECONDS ?= 60
 CMAKE_COMMON := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: deps build run test test-release test-asan bench fuzz clean format
+.PHONY: deps build run install test test-release test-asan bench fuzz clean format
 
 deps:
 	@bash scripts/install-deps.sh
@@ -18,6 +18,13 @@ build: deps
 
 run: build
 	./$(BUILD)/src/app/tessarin
+
+# `make install PREFIX=DIR` (default /usr/local); DESTDIR=STAGE installs below a staging folder.
+PREFIX ?= /usr/local
+install: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	cmake --install $(BUILD)
 
 test: deps test-release test-asan
 

@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   lame
   unzip
+  desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

@@ -5,13 +5,20 @@ namespace tsn {
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine r;
     bool options = true;
-    for (const std::string& a : args) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
         if (options && a == "--") {
             options = false;
         } else if (options && (a == "--help" || a == "-h")) {
             return {CommandLine::Action::kHelp, {}, {}};
         } else if (options && (a == "--version" || a == "-v")) {
             return {CommandLine::Action::kVersion, {}, {}};
+        } else if (options && a == "--quit-after") {
+            const std::string value = i + 1 < args.size() ? args[++i] : std::string();
+            const bool digits = !value.empty() && value.size() <= 6 &&
+                                value.find_first_not_of("0123456789") == std::string::npos;
+            if (!digits) return {CommandLine::Action::kError, {}, "--quit-after needs a number of seconds", -1};
+            r.quitAfterSeconds = std::stoi(value);
         } else if (options && a.size() > 1 && a[0] == '-') {
             return {CommandLine::Action::kError, {}, "unknown option: " + a};
         } else if (!r.file.empty()) {
@@ -33,6 +40,9 @@ std::string CommandLineHelp() {
            "\n"
            "  -h, --help     print this text and exit\n"
            "  -v, --version  print the version and exit\n"
+           "  --quit-after SECONDS\n"
+           "                 close the program after SECONDS seconds, also while a message\n"
+           "                 waits for an answer (for scripted checks of an installation)\n"
            "  --             end of options (for a FILE beginning with '-')\n";
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The program's command line: "tessarin [FILE]", "--help", "--version".
+// The program's command line: "tessarin [--quit-after SECONDS] [FILE]", "--help", "--version".
 #include <string>
 #include <vector>
 
@@ -10,6 +10,7 @@ struct CommandLine {
     Action action = Action::kRun;
     std::string file;   // the level file to open at start-up; empty for the last one
     std::string error;  // for kError
+    int quitAfterSeconds = -1;  // "--quit-after": the program closes itself; -1 never
 };
 
 // `args` without the program's name. "--" ends the options (a file may begin with "-").

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -57,6 +58,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tessarin: %s\n%s", line.error.c_str(), tsn::CommandLineHelp().c_str());
         return 2;
     }
+    // A scripted start ends by itself, also from a message box that waits for an answer
+    // (asked again every tenth of a second, so that no event loop started later is missed).
+    QTimer quitTimer;
+    QWidget* windowToClose = nullptr;
+    if (line.quitAfterSeconds >= 0) {
+        quitTimer.setInterval(line.quitAfterSeconds * 1000);
+        QObject::connect(&quitTimer, &QTimer::timeout, [&quitTimer, &windowToClose] {
+            quitTimer.setInterval(100);
+            if (windowToClose != nullptr) windowToClose->close();  // as the user closes it
+            QCoreApplication::exit(0);
+        });
+        quitTimer.start();
+    }
     const QString startFile =
         line.file.empty() ? QString() : QFileInfo(QString::fromLocal8Bit(line.file)).absoluteFilePath();
 
@@ -74,6 +88,7 @@ int main(int argc, char** argv) {
 
     tsn::ScreenSaverBlock screenSaver;
     tsn::MainWindow window(data, store.get());
+    windowToClose = &window;
     instance.Listen([&window](const QString& file) {
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
         window.show();

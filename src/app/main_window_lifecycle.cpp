@@ -78,7 +78,8 @@ bool MainWindow::Load(const QString& startFile) {
 void MainWindow::AskPlayerIdentity() {
     bool asked = false;
     playerName_ = settings_.DefaultPlayerName.trimmed();
-    while (playerName_.isEmpty()) {
+    // The questions repeat until answered; only closing the program ends them.
+    while (playerName_.isEmpty() && !session_->QuitRequested) {
         asked = true;
         keys_.ReleaseAll();
         playerName_ = QInputDialog::getText(this, "Player name not set.(MAX 25 chars)",
@@ -88,7 +89,7 @@ void MainWindow::AskPlayerIdentity() {
                           .left(25);
     }
     playerEmail_ = settings_.DefaultPlayerEmail.trimmed();
-    while (playerEmail_.isEmpty()) {
+    while (playerEmail_.isEmpty() && !session_->QuitRequested) {
         asked = true;
         keys_.ReleaseAll();
         playerEmail_ = QInputDialog::getText(this, "Player email not set.(MAX 50 chars)",
@@ -97,6 +98,7 @@ void MainWindow::AskPlayerIdentity() {
                            .trimmed()
                            .left(50);
     }
+    if (session_->QuitRequested) return;
     settings_.DefaultPlayerName = playerName_;
     settings_.DefaultPlayerEmail = playerEmail_;
     if (asked) SaveAllSettings();

@@ -23,6 +23,7 @@ TEST(CommandLine, FilesHelpVersionAndMistakes) {
         std::vector<std::string> args;
         Action action;
         std::string file;
+        int quitAfter = -1;
     } cases[] = {
         {{}, Action::kRun, ""},
         {{"levels.dat"}, Action::kRun, "levels.dat"},
@@ -34,11 +35,20 @@ TEST(CommandLine, FilesHelpVersionAndMistakes) {
         {{"--frobnicate"}, Action::kError, ""},
         {{"a.qv", "b.qv"}, Action::kError, ""},
         {{""}, Action::kError, ""},
+        {{"--quit-after", "3", "a.qv"}, Action::kRun, "a.qv", 3},
+        {{"a.qv", "--quit-after", "0"}, Action::kRun, "a.qv", 0},
+        {{"--quit-after"}, Action::kError, ""},
+        {{"--quit-after", "-1"}, Action::kError, ""},
+        {{"--quit-after", "9999999"}, Action::kError, ""},
+        {{"--", "--quit-after", "3"}, Action::kError, ""},
     };
     for (const auto& c : cases) {
         const CommandLine r = ParseCommandLine(c.args);
         EXPECT_EQ(r.action, c.action) << ::testing::PrintToString(c.args);
         EXPECT_EQ(r.file, c.file) << ::testing::PrintToString(c.args);
+        if (c.action == Action::kRun) {
+            EXPECT_EQ(r.quitAfterSeconds, c.quitAfter) << ::testing::PrintToString(c.args);
+        }
         EXPECT_EQ(r.error.empty(), c.action != Action::kError);
     }
     EXPECT_NE(CommandLineHelp().find("Usage: tessarin [OPTION]... [FILE]"), std::string::npos);
