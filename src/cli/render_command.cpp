@@ -24,6 +24,9 @@ namespace tsn::cli {
 
 namespace {
 
+// The largest picture made (512 MiB in memory): the largest level at zoom 8 would need 4 GiB.
+constexpr double kMaxPicturePixels = 134217728.0;
+
 struct RenderArgs {
     std::string file;
     RunOptions run;
@@ -124,7 +127,11 @@ FileResult<QImage> Draw(GameState& s, const RenderArgs& r, int level, const QIma
             return FileError{"Render", 0, "the run ended after frame " + std::to_string(run.frames) +
                                               ", before frame " + std::to_string(r.frame)};
     }
-    return ZoomedPicture(picture.Picture(), r.zoom);
+    const QImage natural = picture.Picture();
+    const double pixels = natural.width() * r.zoom * natural.height() * r.zoom;
+    if (pixels > kMaxPicturePixels)
+        return FileError{"Render", 0, "the picture would have more than 2^27 pixels; choose a smaller --zoom"};
+    return ZoomedPicture(natural, r.zoom);
 }
 
 FileStatus WritePng(const QImage& picture, const std::string& path) {

@@ -11,6 +11,8 @@
 
 #include "app/main_window.h"
 #include "app/view_controller.h"
+#include "files/level_record.h"
+#include "files/tsn_header.h"
 #include "main_window_fixture.h"
 #include "presentation/level_surface.h"
 #include "presentation/scroll_buffer.h"
@@ -157,7 +159,7 @@ TEST(Render, ALevelSetBecomesPicturesAndAContactPage) {
     EXPECT_TRUE(Load(folder + "/level-002.png") == Load(single));
 }
 
-TEST(Render, UsageErrorsAndHelp) {
+TEST(Render, UsageErrorsRefusalsAndHelp) {
     const QString level = kData + "/levels/solutions/001.qv";
     const QStringList bad[] = {
         {"render", level},                                          // no output
@@ -173,6 +175,19 @@ TEST(Render, UsageErrorsAndHelp) {
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.startsWith("usage: tessarin-cli render")) << r.err.toStdString();
     }
+    // The largest level at zoom 8 would take gigabytes: refused, nothing written.
+    QTemporaryDir dir;
+    const std::vector<uint8_t> big =
+        TsnBytes(125, 125, std::vector<uint8_t>(125 * 125, 0), NewLevelInfo("BIG"), {});
+    QFile file(dir.filePath("big.tsn"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(big.data()), static_cast<qint64>(big.size()));
+    file.close();
+    const Cli huge = RunCli({"render", dir.filePath("big.tsn"), "--zoom", "8", "-o", dir.filePath("big.png")});
+    EXPECT_EQ(huge.status, 1);
+    EXPECT_TRUE(huge.err.contains("more than 2^27 pixels")) << huge.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("big.png")));
+
     const Cli help = RunCli({"render", "--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--level N", "--zoom Z", "--border", "--frame K", "--all", "-o", "example:"})
