@@ -3,6 +3,7 @@
 // and during them.
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
@@ -49,6 +50,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tessarin");
     QApplication::setOrganizationName("TESSARIN");
+    // The desktop's menu entry of this program, and its icon once installed.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESSARIN_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tessarin")));
 
     // The arguments left after Qt took its own.
     std::vector<std::string> args;
