@@ -2,19 +2,18 @@
 #include <algorithm>
 #include <cinttypes>
 #include <cstdio>
-#include <random>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/printable.h"
 #include "cli/usage.h"
 #include "cli/run_options.h"
-#include "engine/field_hash.h"
 #include "engine/game_state.h"
 #include "engine/run.h"
+#include "engine/trace_line.h"
 #include "files/level_digest.h"
-#include "files/safe_write.h"
 #include "files/saved_game.h"
+#include "files/saved_game_file.h"
 #include "run/run_setup.h"
 
 namespace tsn::cli {
@@ -79,12 +78,9 @@ bool Resume(GameState& s, const TraceArgs& t, const std::string& digest) {
                      why.c_str());
         return false;
     };
-    std::vector<uint8_t> data;
-    FileSource src;
-    if (!src.Open(t.resumeFile)) return fail(src.LastError());
-    data.resize(static_cast<size_t>(src.Size()));
-    if (!src.Read(0, data.size(), data.data())) return fail(src.LastError());
-    const SavedGameRefusal refusal = LoadSavedGame(s, data, digest);
+    const auto data = ReadSavedGameFile(t.resumeFile);
+    if (!data) return fail(data.error().description);
+    const SavedGameRefusal refusal = LoadSavedGame(s, *data, digest);
     if (refusal != SavedGameRefusal::None) return fail(SavedGameRefusalText(refusal));
     s.SavedGameLoads = static_cast<uint8_t>(s.SavedGameLoads + 1);
     if ((s.DemoPlayback == 1) != t.run.demo)
@@ -94,9 +90,7 @@ bool Resume(GameState& s, const TraceArgs& t, const std::string& digest) {
 }
 
 bool SaveAt(const GameState& s, const std::string& out, const std::string& digest) {
-    std::random_device device;
-    const uint64_t seed = (static_cast<uint64_t>(device()) << 32) | device();
-    const FileStatus written = WriteFileSafely(out, EncodeSavedGame(s, digest, seed), "QuickSave");
+    const FileStatus written = WriteSavedGameFile(out, s, digest);
     if (written) return true;
     std::fprintf(stderr, "tessarin-cli trace: %s\n", PrintableError(written.error()).c_str());
     return false;
@@ -139,14 +133,8 @@ int Trace(const Args& args) {
     const int64_t firstFrame = s.Frames();
     const auto actions = [&t, firstFrame](int64_t frame) { return ActionAt(t.run, firstFrame + frame); };
     bool saveFailed = false;
-    const auto line = [](const GameState& g) {
-        std::printf("%" PRId64 " %d %d %d %d %u %u %d %d %016" PRIx64 "\n", g.Frames(),
-                    g.MurphyPos, g.MurphyInput, g.InfotronsNeeded, g.RedDiskCount,
-                    static_cast<unsigned>(g.RandomSeed), static_cast<unsigned>(g.LevelSolved),
-                    g.LeadOutCounter, g.StepCount, FieldHash(g));
-    };
     const auto afterFrame = [&](const GameState& g) {
-        line(g);
+        std::printf("%s\n", TraceLine(g).c_str());
         if (g.Frames() == t.saveAt && !SaveAt(g, t.saveFile, digest)) saveFailed = true;
     };
     if (s.Frames() == t.saveAt && !SaveAt(s, t.saveFile, digest)) return 1;

@@ -3,14 +3,12 @@
 // without touching the game.
 #include <gtest/gtest.h>
 
-#include <cinttypes>
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "engine/field_hash.h"
 #include "engine/game_state.h"
 #include "engine/run.h"
+#include "engine/trace_line.h"
 #include "files/check_value.h"
 #include "files/saved_game.h"
 #include "run/run_setup.h"
@@ -37,15 +35,6 @@ GameState Started(const std::string& file, bool demo) {
     EXPECT_TRUE(PrepareRun(s, setup));
     BeginRun(s);
     return s;
-}
-
-std::string Line(const GameState& g) {
-    char buf[160];
-    std::snprintf(buf, sizeof buf, "%" PRId64 " %d %d %d %d %u %u %d %d %016" PRIx64, g.Frames(),
-                  g.MurphyPos, g.MurphyInput, g.InfotronsNeeded, g.RedDiskCount,
-                  static_cast<unsigned>(g.RandomSeed), static_cast<unsigned>(g.LevelSolved),
-                  g.LeadOutCounter, g.StepCount, FieldHash(g));
-    return buf;
 }
 
 // The state as the file holds it, with a fixed mixing table: equal images, equal states.
@@ -101,7 +90,7 @@ TEST(SavedGame, ResumedRunsGoOnLikeTheUninterruptedRun) {
                 moving |= s.MurphyDX != 0 || s.MurphyDY != 0;
             }
             ended = RunOneFrame(s, 0);
-            lines.push_back(Line(s));
+            lines.push_back(TraceLine(s));
         }
         for (size_t k = 0; k < saves.size(); ++k) {
             const size_t from = kSaveEvery * k + 4;
@@ -111,7 +100,7 @@ TEST(SavedGame, ResumedRunsGoOnLikeTheUninterruptedRun) {
             ASSERT_EQ(t.Frames(), static_cast<int64_t>(from));
             for (size_t i = from; i < lines.size() && i < from + 100; ++i) {
                 const bool ended = RunOneFrame(t, 3);
-                ASSERT_EQ(Line(t), lines[i]) << "saved after frame " << from;
+                ASSERT_EQ(TraceLine(t), lines[i]) << "saved after frame " << from;
                 ASSERT_EQ(ended, i + 1 == lines.size());
             }
         }
