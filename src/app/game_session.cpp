@@ -159,6 +159,7 @@ void GameSession::PrepareRun() {
         view_.Scroll()->Height() != (s_.FieldHeight + 2) * 32)
         view_.ReStretch(view_.ctx.Stretch);
     BeginRun(s_);
+    s_.QuickSaveUsed = 0;  // counted afresh for the level saved after this run
     view_.Renderer().SetDisplayRegion();
     view_.Layout();
     view_.MurphyTarget();
@@ -254,6 +255,7 @@ bool GameSession::FrameTimeLeft() {
 void GameSession::Frame() {
     frameStart_ = tick_.TickNow();
     view_.Present();
+    CarryOutSavedGameRequests();
     if (s_.StopRequested != 0) {
         BeginEnding();
         return;
@@ -278,6 +280,10 @@ void GameSession::MemoryStep() {
     view_.ShowLevelInMemory();
     if (host_.AskMemoryStep()) return;
     MemoryMode = false;
+    RedrawEverything();
+}
+
+void GameSession::RedrawEverything() {
     s_.ForceFullRedraw = true;
     view_.RedrawAll();
     view_.LoadDisplayLevel();
@@ -310,6 +316,8 @@ void GameSession::EndRunNow() {
 
 void GameSession::FinishRun(bool mayContinue) {
     clock_.stop();
+    QuickSaveRequest = false;  // requests die with their run
+    QuickLoadRequest = false;
     const RunFigures figures = EndRun(s_);
     s_.LastRunFrames = figures.frames;
     s_.LastRunMilliseconds = figures.milliseconds;

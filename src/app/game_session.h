@@ -54,6 +54,9 @@ public:
     double KeyRepeatTick = -1e9;
     int ShownKey = 0;
     bool QuickSaveOrLoadMade = false;
+    // Carried out by the next frame, before its keys (game_session_saves.cpp).
+    bool QuickSaveRequest = false;
+    bool QuickLoadRequest = false;
 
     // ---- Options ----
     int GetReadyTime = 2;  // half seconds
@@ -83,6 +86,15 @@ public:
     void SubMusicVol(bool up);
     void SubSoundFxVol(bool up);
     void SetAppInactive(bool inactive);
+
+    // ---- Saved games (game_session_saves.cpp) ----
+    // Quick saves are offered in free play only.
+    bool QuickSaveAllowed() const { return GameMode == 1; }
+    // The save key during a run: the request, or the box that tells why not.
+    void QuickSaveKey();
+    // The load key and File -> "Load Savegame": the request when the level file has a saved
+    // game of its own; without a run going on, a run is started to take it.
+    void QuickLoadCommand();
 
     void InGamePlaySpeed(int index);
     void InGameDemoSpeed(int index);
@@ -140,6 +152,10 @@ private:
     void PollPauseKey();
     void PollCommands(const KeyboardState& k);
     void MemoryStep();
+    void RedrawEverything();
+    void CarryOutSavedGameRequests();
+    void LoadQuickSave();
+    void WriteQuickSave();
     void TakeKeyLock();
     void FpsTick();
     void NormalizeFieldBytes();

@@ -223,9 +223,9 @@ void GameSession::Execute(Command c) {
     switch (c) {
         case Command::None:
         case Command::AltHeld:
-        case Command::QuickSave:  // saved games arrive later
-        case Command::QuickLoad:
             break;
+        case Command::QuickSave: QuickSaveKey(); break;
+        case Command::QuickLoad: QuickLoadCommand(); break;
         case Command::MusicDown: SubMusicVol(false); break;
         case Command::MusicUp: SubMusicVol(true); break;
         case Command::FxDown: SubSoundFxVol(false); break;

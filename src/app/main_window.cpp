@@ -304,6 +304,15 @@ void MainWindow::ShowError(const QString& title, const QString& text) {
     QMessageBox::critical(this, title, text);
 }
 
+void MainWindow::ShowMessage(MessageIcon icon, const QString& title, const QString& text) {
+    const QMessageBox::Icon shown = icon == MessageIcon::Information ? QMessageBox::Information
+                                    : icon == MessageIcon::Exclamation ? QMessageBox::Warning
+                                                                       : QMessageBox::Critical;
+    QMessageBox box(shown, title, text, QMessageBox::Ok, this);
+    box.exec();
+    keys_.ReleaseAll();
+}
+
 void MainWindow::Fatal(const QString& text) {
     EndProgram("Fatal Error", text, QMessageBox::Critical);
 }

@@ -147,6 +147,7 @@ public:
     void WriteLastRunFile() override;
     void RecordRunResult(bool solved) override;
     void ShowError(const QString& title, const QString& text) override;
+    void ShowMessage(MessageIcon icon, const QString& title, const QString& text) override;
 
     // PanelDisplay
     void ShowInfotronsNeeded(int value) override;
@@ -179,6 +180,8 @@ private:
     void AddDirPanelItem(QMenu* view);
     void AddLevelInfoItem(QMenu* view);
     void UpdateFileControls();
+    // main_window_saves.cpp
+    void AddLoadSavegameItem(QMenu* file);
     SaveOptions MakeSaveOptions(bool ask);
     bool SaveTo(const QString& path, bool asContainer, bool clean);
     bool AskYesNo(const QString& title, const QString& text);

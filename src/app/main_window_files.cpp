@@ -48,6 +48,7 @@ void MainWindow::BuildFileMenu(QMenu* file) {
     file->addAction("New Level Set", this, [this] { NewLevelSetCommand(); })
         ->setObjectName("mnuCreateNewCollection");
     file->addAction("&Open", this, [this] { OpenCommand(); })->setObjectName("menOpen");
+    AddLoadSavegameItem(file);
     file->addSeparator();
     file->addAction("&Save", this, [this] { SaveCommand(); })->setObjectName("menSave");
     file->addAction("Save &As ...", this, [this] { SaveAsCommand(false); })

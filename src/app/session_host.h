@@ -7,6 +7,9 @@
 
 namespace tsn {
 
+// The icons of the message boxes a run shows.
+enum class MessageIcon { Information, Exclamation, Stop };
+
 class SessionHost {
 public:
     virtual ~SessionHost() = default;
@@ -41,6 +44,8 @@ public:
     virtual void RecordRunResult(bool solved) = 0;
     // A message box with the critical icon.
     virtual void ShowError(const QString& title, const QString& text) = 0;
+    // A message box with an OK button and the given icon.
+    virtual void ShowMessage(MessageIcon icon, const QString& title, const QString& text) = 0;
 };
 
 }  // namespace tsn

@@ -1,0 +1,17 @@
+// File -> "Load Savegame": the current level starts again from its saved game.
+#include <QMenu>
+
+#include "app/game_session.h"
+#include "app/main_window.h"
+
+namespace tsn {
+
+void MainWindow::AddLoadSavegameItem(QMenu* file) {
+    file->addAction("Load Savegame", this, [this] {
+            // The File menu is off during a run; the editor's level has no saved game.
+            if (s_.GameRunning == 0 && !session_->EditMode) session_->QuickLoadCommand();
+        })
+        ->setObjectName("mnu_load_savegame");
+}
+
+}  // namespace tsn
