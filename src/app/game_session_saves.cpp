@@ -19,7 +19,9 @@ namespace {
 constexpr const char* kCantSaveTitle = "Can't save progress";
 constexpr const char* kNoSaveFileText = "The Tessarin quick save file doesn't exist.";
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 bool Exists(const std::string& path) {
     std::error_code ec;

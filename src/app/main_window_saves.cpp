@@ -7,10 +7,12 @@
 namespace tsn {
 
 void MainWindow::AddLoadSavegameItem(QMenu* file) {
-    file->addAction("Load Savegame", this, [this] {
-            // The File menu is off during a run; the editor's level has no saved game.
-            if (s_.GameRunning == 0 && !session_->EditMode) session_->QuickLoadCommand();
-        })
+    file->addAction("Load Savegame", this,
+                    [this] {
+                        // The File menu is off during a run; the editor's level has no saved game.
+                        if (s_.GameRunning == 0 && !session_->EditMode)
+                            session_->QuickLoadCommand();
+                    })
         ->setObjectName("mnu_load_savegame");
 }
 

@@ -80,7 +80,15 @@ struct SaveMachine : test::Machine {
     std::string Digest() const { return LocateSavedGame(s.CurrentLevelFile)->digest; }
 };
 
-std::vector<uint8_t> Image(const GameState& s) { return EncodeSavedGame(s, std::string(32, '0'), 1); }
+// The file's bytes; empty when there is none.
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+std::vector<uint8_t> Image(const GameState& s) {
+    return EncodeSavedGame(s, std::string(32, '0'), 1);
+}
 
 // The demo plays without drawing, so the frames run back to back, and S and L are held by
 // the script at their frames.
@@ -117,9 +125,11 @@ TEST(SavedGameWindow, ALoadGoesOnFrameForFrameLikeTheRunThatWasNeverInterrupted)
     }
 }
 
-// Every refusal shows its box and the run goes on exactly as if the key had not been pressed.
+// Every refusal shows its box and the run goes on exactly as if the key had not been pressed;
+// the saved game on disk stays as it was, also when a new one cannot be written.
 TEST(SavedGameWindow, RefusalsShowTheirBoxAndLeaveTheRunAsItWas) {
-    const auto rewrite = [](SaveMachine& m, const std::function<void(std::vector<uint8_t>&)>& change,
+    const auto rewrite = [](SaveMachine& m,
+                            const std::function<void(std::vector<uint8_t>&)>& change,
                             const std::string& digest) {
         std::vector<uint8_t> data = EncodeSavedGame(m.s, digest, 3);
         change(data);
@@ -135,6 +145,7 @@ TEST(SavedGameWindow, RefusalsShowTheirBoxAndLeaveTheRunAsItWas) {
         int key;
         QString title;
         QString text;
+        bool namesFile = false;  // the text ends with the saved game's path
     } cases[] = {
         {"progress mode", 2, [](SaveMachine&) {}, key::kS, "Can't save progress",
          "You cannot use quick save in this mode!"},
@@ -145,14 +156,29 @@ TEST(SavedGameWindow, RefusalsShowTheirBoxAndLeaveTheRunAsItWas) {
         {"no saved game", 1, [](SaveMachine&) {}, key::kL, "",
          "The Tessarin quick save file doesn't exist."},
         {"another level file's", 1,
-         [&](SaveMachine& m) { rewrite(m, none, "0123456789ABCDEF0123456789ABCDEF"); }, key::kL,
-         "", "The Tessarin quick save file doesn't match with the current loaded level."},
+         [&](SaveMachine& m) { rewrite(m, none, "0123456789ABCDEF0123456789ABCDEF"); }, key::kL, "",
+         "The Tessarin quick save file doesn't match with the current loaded level."},
         {"not a saved game", 1,
-         [&](SaveMachine& m) { rewrite(m, [](auto& d) { d[0] = 'X'; }, m.Digest()); }, key::kL, "",
-         "Cannot load previous saved game file!"},
+         [&](SaveMachine& m) {
+             rewrite(
+                 m, [](auto& d) { d[0] = 'X'; }, m.Digest());
+         },
+         key::kL, "", "Cannot load previous saved game file!"},
         {"damaged", 1,
-         [&](SaveMachine& m) { rewrite(m, [](auto& d) { d[d.size() / 2] ^= 0x10; }, m.Digest()); },
+         [&](SaveMachine& m) {
+             rewrite(
+                 m, [](auto& d) { d[d.size() / 2] ^= 0x10; }, m.Digest());
+         },
          key::kL, "", "The saved file is corrupt!"},
+        {"a saved game that may not be replaced", 1,
+         [&](SaveMachine& m) {
+             rewrite(m, none, m.Digest());
+             QFile::setPermissions(QString::fromStdString(m.SavePath()), QFile::ReadOwner);
+         },
+         key::kS, "",
+         "Quick save file was not saved!\r\nFailed to delete it. Please delete the file "
+         "manualy:\r\n",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -164,16 +190,17 @@ TEST(SavedGameWindow, RefusalsShowTheirBoxAndLeaveTheRunAsItWas) {
         GameState untouched = m.s;
         untouched.view = nullptr;
         untouched.sound = nullptr;
-        const bool saveFileBefore = QFile::exists(QString::fromStdString(m.SavePath()));
+        const QString path = QString::fromStdString(m.SavePath());
+        const QByteArray saveFileBefore = Contents(path);
         m.Press(c.key);
         m.Frame();
         ASSERT_EQ(m.boxes.shown, 1);
         EXPECT_EQ(m.boxes.title, c.title);
-        EXPECT_EQ(m.boxes.text, c.text);
+        EXPECT_EQ(m.boxes.text, c.text + (c.namesFile ? path : QString()));
         RunOneFrame(untouched, 0);
         RunOneFrame(untouched, 0);
         EXPECT_EQ(Image(m.s), Image(untouched));
-        EXPECT_EQ(QFile::exists(QString::fromStdString(m.SavePath())), saveFileBefore);
+        EXPECT_EQ(Contents(path), saveFileBefore);  // no save, and the saved game as it was
     }
 }
 
