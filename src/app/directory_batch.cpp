@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QComboBox>
-#include <QMenuBar>
 #include <algorithm>
 
 #include "app/game_session.h"
@@ -71,7 +70,8 @@ void DirectoryBatch::Start(const QString& folder) {
     s.PlayingDirectory = 1;
     running_ = true;
     w_.UpdateDirPanel();
-    w_.menuBar()->setEnabled(false);
+    // The menus rest until the check ends, with or without display.
+    w_.ApplyControlStates();
     w_.UpdateAllControls();
 
     if (results_ == nullptr) {
@@ -172,7 +172,6 @@ void DirectoryBatch::Finish() {
         w_.LevelList()->setCurrentIndex(keptLevelIndex_);
         w_.SelectLevel(keptLevelIndex_);
     }
-    w_.menuBar()->setEnabled(true);
     w_.SaveAllSettings();
     w_.UpdateDirPanel();
     w_.UpdateAllControls();

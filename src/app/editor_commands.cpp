@@ -121,7 +121,10 @@ void EditorController::SpecialPort(int column, int row) {
         return;
     }
     SpecialPortDialog dialog(offer.settings, &w_);
+    uint8_t mode = 0;  // the window's commands rest while the dialog is up
+    w_.DisableControls(mode);
     const bool confirmed = portDialogRunner ? portDialogRunner(dialog) : dialog.exec() == QDialog::Accepted;
+    w_.ApplyControlStates();
     if (!confirmed) return;
     const AddSpecialPortResult result = model_.ApplySpecialPort(index, dialog.Settings());
     if (result.entry == 0 && !result.message.empty())

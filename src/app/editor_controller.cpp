@@ -174,24 +174,12 @@ void EditorController::BuildMenu(QMenu* edit) {
     }
 }
 
-void EditorController::UpdateControls() {
-    const bool running = w_.s_.GameRunning != 0;
-    menu_->setEnabled(!running);
-    edit_->setEnabled(w_.s_.LevelLoaded || Active());
-    for (QAction* a : {fillItem_, restoreBorder_}) a->setEnabled(Active());
-    flipMenu_->setEnabled(Active());
-    undo_->setEnabled(Active() && model_.CanUndo());
-    redo_->setEnabled(Active() && model_.CanRedo());
-    if (!Active()) return;
-    header_->setEnabled(!running);
-    w_.cmdPlayDemo_->setEnabled(false);
-    w_.cmbLevel_->setEnabled(false);
-    w_.menGameMode_->setEnabled(false);
+QList<QAction*> EditorController::ToolActions() const {
+    return {fillItem_, flipMenu_->menuAction(), restoreBorder_};
 }
 
 void EditorController::AfterEdit() {
-    undo_->setEnabled(model_.CanUndo());
-    redo_->setEnabled(model_.CanRedo());
+    w_.ApplyControlStates();
     w_.UpdateMainCaption();
 }
 

@@ -3,6 +3,7 @@
 // canvas. The controller translates the mouse, the keys, the Edit menu, the tool frame and the
 // editor's dialogs into calls of the editing model (editor/level_editor.h) and redraws what
 // they changed; no editing rule lives here.
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -77,8 +78,8 @@ public:
     bool BeginTestPlay();
     // The level was saved under a name while editing.
     void LevelSaved();
-    // Control states after the window's own (run under way or not).
-    void UpdateControls();
+    // Fill, flip and restore border: on exactly while editing outside a test game.
+    QList<QAction*> ToolActions() const;
 
     // Runs the special-port dialog (tests answer it themselves): true when confirmed.
     std::function<bool(SpecialPortDialog&)> portDialogRunner;

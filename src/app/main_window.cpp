@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -21,8 +22,11 @@
 #include <QVBoxLayout>
 
 #include "app/app_paths.h"
+#include "app/control_states.h"
+#include "app/dir_panel.h"
 #include "app/directory_batch.h"
 #include "app/editor_controller.h"
+#include "app/editor_header.h"
 #include "app/game_session.h"
 #include "app/level_info_popup.h"
 #include "app/speed_table.h"
@@ -337,30 +341,62 @@ bool MainWindow::CheckSpriteSheet() {
 
 void MainWindow::UpdateAllControls() {
     if (s_.PlayingDirectory != 0 && s_.NoDisplay != 0) return;
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdPlay_, cmdPause_, cmdStop_, cmdPlayDemo_})
-        w->setEnabled(false);
-    menFaster_->setEnabled(false);
-    menSlower_->setEnabled(false);
-    const bool running = s_.GameRunning != 0;
-    cmdPlay_->setEnabled(!running);
-    cmdPause_->setEnabled(running);
-    cmdStop_->setEnabled(running);
-    cmdPlayDemo_->setEnabled(!running && s_.LevelHasDemo);
-    cmbLevel_->setEnabled(!running);
-    menFile_->setEnabled(!running);
-    menGameMode_->setEnabled(!running);
-    menView_->setEnabled(true);
-    menSpeed_->setEnabled(true);
-    menSpeedPlay_->setEnabled(!running || s_.DemoPlayback != 1);
-    menSpeedDemo_->setEnabled(!running || s_.DemoPlayback == 1);
-    menFaster_->setEnabled(running);
-    menSlower_->setEnabled(running);
-    menOptions_->setEnabled(!running);
-    menHelp_->setEnabled(!running);
-    UpdateFileControls();
+    ApplyControlStates();
     ShowStatistics();
     ShowInfotronsNeeded(s_.InfotronsNeeded);
-    if (editor_) editor_->UpdateControls();
+}
+
+ControlInput MainWindow::CurrentControlInput() const {
+    ControlInput in;
+    in.running = s_.GameRunning != 0;
+    in.demoPlayback = s_.DemoPlayback == 1;
+    in.editMode = editor_ && editor_->Active();
+    in.batch = s_.PlayingDirectory != 0;
+    in.levelLoaded = s_.LevelLoaded;
+    in.levelHasDemo = s_.LevelHasDemo;
+    in.freePlay = session_->GameMode == 1;
+    in.canUndo = editor_ && editor_->Model().CanUndo();
+    in.canRedo = editor_ && editor_->Model().CanRedo();
+    return in;
+}
+
+void MainWindow::ApplyControlStates() { ApplyControls(DecideControls(CurrentControlInput())); }
+
+void MainWindow::DisableControls(uint8_t& mode) {
+    const ControlInput in = CurrentControlInput();
+    ApplyControls(DisabledControls(DecideControls(in), in, mode));
+}
+
+void MainWindow::ApplyControls(const ControlStates& c) {
+    const auto set = [](auto* control, bool on) {
+        if (control != nullptr) control->setEnabled(on);
+    };
+    set(cmdPlay_, c.play);
+    set(cmdPause_, c.pause);
+    set(cmdStop_, c.stop);
+    set(cmdPlayDemo_, c.playDemo);
+    set(cmbLevel_, c.levelList);
+    set(menFile_, c.file);
+    set(menEditMain_, c.edit);
+    set(menGameMode_, c.gameMode);
+    set(menView_, c.view);
+    set(menSpeed_, c.speed);
+    set(menOptions_, c.options);
+    set(menHelp_, c.help);
+    set(menShowLInfo_, c.showLevelInfo);
+    set(menSpeedPlay_, c.speedPlay);
+    set(menSpeedDemo_, c.speedDemo);
+    set(menFaster_, c.faster);
+    set(menSlower_, c.slower);
+    set(dirPanel_, c.dirPanel);
+    set(mnuShowDirPanel_, c.showDirPanel);
+    if (editor_) {
+        set(editor_->Header(), c.levelHeader);
+        set(editor_->EditAction(), c.editLevel);
+        set(editor_->UndoAction(), c.undo);
+        set(editor_->RedoAction(), c.redo);
+        for (QAction* a : editor_->ToolActions()) set(a, c.editorTools);
+    }
 }
 
 void MainWindow::ShowStatistics() {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/control_states.h"
 #include "app/file_dialog.h"
 #include "app/key_table.h"
 #include "app/panel_display.h"
@@ -125,6 +126,13 @@ public:
     // A right-click on list entry `clicked` (-1: none) at the screen position `where`.
     void LevelListRightClick(int clicked, const QPoint& where);
 
+    // Turns controls off while a secondary window is up (0: commands off, viewing and speed
+    // on; 99: everything off); the next UpdateAllControls turns them on again.
+    void DisableControls(uint8_t& mode);
+    // Enables and disables the controls for what the program is doing now (no label
+    // changes).
+    void ApplyControlStates();
+
     // SessionHost
     void UpdateAllControls() override;
     void UpdateMainCaption() override;
@@ -172,6 +180,8 @@ private:
     void AboutCommand();
     void DisableSoundCommand();
     void ShowStatistics();
+    ControlInput CurrentControlInput() const;
+    void ApplyControls(const ControlStates& c);
     // main_window_files.cpp
     void BuildFileMenu(QMenu* file);
     void AddNewLevelItems(QMenu* file);
@@ -179,7 +189,6 @@ private:
     void BuildFileControls();
     void AddDirPanelItem(QMenu* view);
     void AddLevelInfoItem(QMenu* view);
-    void UpdateFileControls();
     // main_window_saves.cpp
     void AddLoadSavegameItem(QMenu* file);
     SaveOptions MakeSaveOptions(bool ask);

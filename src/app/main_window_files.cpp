@@ -106,16 +106,7 @@ void MainWindow::BuildFileControls() {
     });
 }
 
-// ---------------------------------------------------------------- control states
-
-void MainWindow::UpdateFileControls() {
-    const bool running = s_.GameRunning != 0;
-    const bool freePlay = session_->GameMode == 1;
-    menShowLInfo_->setEnabled(!running && s_.LevelHasDemo);
-    mnuShowDirPanel_->setChecked(settings_.ShowDirPanel);
-    mnuShowDirPanel_->setEnabled(freePlay && !running);
-    dirPanel_->setEnabled(!running);
-}
+// ---------------------------------------------------------------- the directory panel
 
 void MainWindow::UpdateDirPanel() {
     const bool shown = settings_.ShowDirPanel && session_->GameMode == 1 && s_.PlayingDirectory == 0;
@@ -124,7 +115,7 @@ void MainWindow::UpdateDirPanel() {
         dirPanel_->SetFolder(current.absolutePath());
     }
     dirDock_->setVisible(shown);
-    UpdateFileControls();
+    mnuShowDirPanel_->setChecked(settings_.ShowDirPanel);
     // The view pane takes its new size and the level is drawn again.
     centralWidget()->layout()->activate();
     view_->Layout();
