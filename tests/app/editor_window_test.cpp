@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -188,11 +189,16 @@ TEST_F(EditorWindowTest, ARightDragPansWithoutTheMenuAndARightClickOpensIt) {
 TEST_F(EditorWindowTest, TheSpecialPortDialogTurnsAPortIntoASpecialPort) {
     ASSERT_TRUE(ed.Enter());
     Paint(kPortDown, {{20, 10}});
-    ed.portDialogRunner = [](SpecialPortDialog& d) {
+    QAction* file = w.menuBar()->actions().first();
+    bool fileWhileOpen = true;
+    ed.portDialogRunner = [&](SpecialPortDialog& d) {
+        fileWhileOpen = file->isEnabled();
         d.Box(0, true)->setChecked(true);  // gravity on
         return true;
     };
     ed.SpecialPort(20, 10);
+    EXPECT_FALSE(fileWhileOpen);  // the window's commands rest while the dialog is up
+    EXPECT_TRUE(file->isEnabled());
     EXPECT_EQ(Cell(20, 10), kSpecialPortDown);
     ASSERT_EQ(s.Info.specialPortCount(), 1);
     EXPECT_EQ(s.Info.specialPort(0).gravity, 1);
