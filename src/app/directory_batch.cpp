@@ -70,7 +70,8 @@ void DirectoryBatch::Start(const QString& folder) {
     s.PlayingDirectory = 1;
     running_ = true;
     w_.UpdateDirPanel();
-    // The menus rest until the check ends, with or without display.
+    // The menus rest until the check ends; without display UpdateAllControls leaves the
+    // controls alone.
     w_.ApplyControlStates();
     w_.UpdateAllControls();
 
