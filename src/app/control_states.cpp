@@ -22,6 +22,8 @@ ControlStates DecideControls(const ControlInput& in) {
     c.help = idle;
 
     c.showLevelInfo = idle && in.levelHasDemo;
+    // The editor's level has no saved game.
+    c.loadSavegame = idle && !in.editMode;
     c.speedPlay = idle || !in.demoPlayback;
     c.speedDemo = idle || in.demoPlayback;
     c.faster = in.running;

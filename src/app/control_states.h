@@ -28,6 +28,7 @@ struct ControlStates {
     bool options = false, help = false;
     // Items within them.
     bool showLevelInfo = false;
+    bool loadSavegame = false;
     bool speedPlay = false, speedDemo = false, faster = false, slower = false;
     bool editLevel = false, undo = false, redo = false, editorTools = false;
     // The directory panel (file, folder and drive lists) and its View item.

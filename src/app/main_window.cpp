@@ -383,6 +383,7 @@ void MainWindow::ApplyControls(const ControlStates& c) {
     set(menOptions_, c.options);
     set(menHelp_, c.help);
     set(menShowLInfo_, c.showLevelInfo);
+    set(mnuLoadSavegame_, c.loadSavegame);
     set(menSpeedPlay_, c.speedPlay);
     set(menSpeedDemo_, c.speedDemo);
     set(menFaster_, c.faster);

@@ -293,6 +293,7 @@ private:
     QAction* mnuDisableSound_ = nullptr;
     QAction* mnuShowDirPanel_ = nullptr;
     QAction* menShowLInfo_ = nullptr;
+    QAction* mnuLoadSavegame_ = nullptr;
     DirPanel* dirPanel_ = nullptr;
     QDockWidget* dirDock_ = nullptr;
     std::unique_ptr<LevelInfoPopup> infoPopup_;

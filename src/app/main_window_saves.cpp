@@ -7,13 +7,11 @@
 namespace tsn {
 
 void MainWindow::AddLoadSavegameItem(QMenu* file) {
-    file->addAction("Load Savegame", this,
-                    [this] {
-                        // The File menu is off during a run; the editor's level has no saved game.
-                        if (s_.GameRunning == 0 && !session_->EditMode)
-                            session_->QuickLoadCommand();
-                    })
-        ->setObjectName("mnu_load_savegame");
+    mnuLoadSavegame_ = file->addAction("Load Savegame", this, [this] {
+        // Off during a run and in the editor (its level has no saved game).
+        if (s_.GameRunning == 0 && !session_->EditMode) session_->QuickLoadCommand();
+    });
+    mnuLoadSavegame_->setObjectName("mnu_load_savegame");
 }
 
 }  // namespace tsn

@@ -39,6 +39,7 @@ QString Read(MainWindow& w) {
                            "menShowLInfo", "Game play", "Demo playback", "Faster (Pg Up)",
                            "Slower (Pg Down)", " ", "menEdit", "mnuUndo", "mnuRedo", "mnuFill",
                            "menRestoreBorder", " ", "mnuShowDirPanel"};
+    const char* last = "mnu_load_savegame";
     auto digit = [](const QObject* o, bool on) {
         EXPECT_NE(o, nullptr);
         return QString(o != nullptr && on ? "1" : "0");
@@ -61,6 +62,7 @@ QString Read(MainWindow& w) {
     }
     r += digit(w.DirectoryPanel(), w.DirectoryPanel()->isEnabled());
     r += digit(w.Editor().Header(), w.Editor().Header()->isEnabled());
+    r += digit(Item(w, last), Item(w, last) && Item(w, last)->isEnabled());
     return r;
 }
 
@@ -91,36 +93,36 @@ TEST(ControlStates, EachStateOffersItsControls) {
         std::function<void()> enter;
         // Play Pause Stop PlayDemo list | File Edit GameMode View Speed Options Help |
         // LevelInfo GamePlay DemoPlayback Faster Slower | EditLevel Undo Redo Fill RestoreBorder |
-        // DirPanelItem DirPanel Header
+        // DirPanelItem DirPanel Header LoadSavegame
         const char* expected;
     };
     const Step steps[] = {
-        {"idle, progress mode, no demo", [] {}, "10001 1111111 01100 10000 011"},
-        {"idle in free play", [&] { Item(w, "Free Play")->trigger(); }, "10001 1111111 01100 10000 111"},
-        {"play", [&] { start(false); }, "01100 0001100 01011 00000 000"},
-        {"idle with the run's demo", [&] { end(); }, "10011 1111111 11100 10000 111"},
-        {"demo playback", [&] { start(true); }, "01100 0001100 00111 00000 000"},
+        {"idle, progress mode, no demo", [] {}, "10001 1111111 01100 10000 0111"},
+        {"idle in free play", [&] { Item(w, "Free Play")->trigger(); }, "10001 1111111 01100 10000 1111"},
+        {"play", [&] { start(false); }, "01100 0001100 01011 00000 0000"},
+        {"idle with the run's demo", [&] { end(); }, "10011 1111111 11100 10000 1111"},
+        {"demo playback", [&] { start(true); }, "01100 0001100 00111 00000 0000"},
         {"editor",
          [&] {
              end();
              ASSERT_TRUE(w.Editor().Enter());
          },
-         "10000 1101111 11100 10011 111"},
-        {"editor test play", [&] { start(false); }, "01100 0001100 01011 00000 000"},
+         "10000 1101111 11100 10011 1110"},
+        {"editor test play", [&] { start(false); }, "01100 0001100 01011 00000 0000"},
         {"editor with a dialog up",
          [&] {
              end();
              mode = 0;
              w.DisableControls(mode);
          },
-         "10000 0001100 11111 10011 111"},
+         "10000 0001100 11111 10011 1110"},
         {"everything off",
          [&] {
              mode = 99;
              w.DisableControls(mode);
          },
-         "00000 0000000 00000 00000 000"},
-        {"editor again", [&] { w.UpdateAllControls(); }, "10000 1101111 11100 10011 111"},
+         "00000 0000000 00000 00000 0000"},
+        {"editor again", [&] { w.UpdateAllControls(); }, "10000 1101111 11100 10011 1110"},
         {"demo folder check",
          [&] {
              ASSERT_TRUE(w.Editor().Leave());
@@ -131,14 +133,14 @@ TEST(ControlStates, EachStateOffersItsControls) {
              ASSERT_TRUE(w.Batch().Running());
              ASSERT_NE(g.CurrentPhase(), Phase::Idle);
          },
-         "01100 0000000 00000 00000 000"},
+         "01100 0000000 00000 00000 0000"},
         {"after the check",
          [&] {
              for (int i = 0; i < 20000 && w.Batch().Running(); ++i) g.Tick();
              ASSERT_FALSE(w.Batch().Running());
          },
          // the level file kept from before the check, without the run's demo
-         "10001 1111111 01100 10000 111"},
+         "10001 1111111 01100 10000 1111"},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.state);
