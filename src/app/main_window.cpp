@@ -28,6 +28,7 @@
 #include "app/editor_header.h"
 #include "app/game_session.h"
 #include "app/level_info_popup.h"
+#include "app/main_caption.h"
 #include "app/speed_table.h"
 #include "app/view_controller.h"
 #include "app/view_pane.h"
@@ -410,15 +411,15 @@ void MainWindow::ShowStatistics() {
 
 QString MainWindow::Caption() const {
     if (const QString batch = batch_ ? batch_->MainCaption() : QString(); !batch.isEmpty()) return batch;
-    QString c = QStringLiteral("Tessarin v.%1 - %2")
-                    .arg(QStringLiteral(TESSARIN_VERSION))
-                    .arg(QFileInfo(QString::fromStdString(s_.CurrentLevelFile)).fileName());
-    if (editor_ && editor_->LevelChanged()) c += "*";
-    if (s_.GameRunning != 0) {
-        const int32_t delay = s_.DemoPlayback == 1 ? session_->DemoDelay : session_->PlayDelay;
-        c += " - (FPS " + GetSpeedDescriptionFPS(delay) + ")";
-    }
-    return c;
+    CaptionParts parts;
+    parts.version = QStringLiteral(TESSARIN_VERSION);
+    parts.filePath = QString::fromStdString(s_.CurrentLevelFile);
+    parts.levelChanged = editor_ && editor_->LevelChanged();
+    if (s_.GameRunning != 0)
+        parts.run = s_.DemoPlayback == 1 ? CaptionParts::Run::Demo : CaptionParts::Run::Play;
+    parts.playDelay = session_->PlayDelay;
+    parts.demoDelay = session_->DemoDelay;
+    return MainCaption(parts);
 }
 
 void MainWindow::UpdateMainCaption() { setWindowTitle(Caption()); }

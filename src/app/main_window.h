@@ -14,6 +14,7 @@
 #include "app/control_states.h"
 #include "app/file_dialog.h"
 #include "app/key_table.h"
+#include "app/options_rules.h"
 #include "app/panel_display.h"
 #include "app/session_host.h"
 #include "app/settings.h"
@@ -41,6 +42,7 @@ class NewLevelDialog;
 class DirPanel;
 class GameSession;
 class LevelInfoPopup;
+class OptionsDialog;
 struct SaveOptions;
 class ViewController;
 class ViewPane;
@@ -118,6 +120,12 @@ public:
     // Runs the size dialog of a new level (default: modal): true when confirmed.
     std::function<bool(NewLevelDialog&)> newLevelRunner;
 
+    // ---- Options, about window, splash (main_window_options.cpp) ----
+    // Options -> "Show &Options": OK applies the changes at once and stores them.
+    void OptionsCommand();
+    // Runs the options dialog and returns its result (default: modal).
+    std::function<int(OptionsDialog&)> optionsRunner;
+
     // The player's progress in the current level file and where it is kept (empty when the
     // file has none).
     const PlayerRecord& Progress() const { return player_; }
@@ -178,6 +186,10 @@ private:
     void AskPlayerIdentity();
     void ShowLevel();
     void AboutCommand();
+    void ApplyOptionSettings();
+    // The input boxes for the player's name and e-mail; they stop once the program is closing.
+    AskText IdentityAsker();
+    void ShowSplash();
     void DisableSoundCommand();
     void ShowStatistics();
     ControlInput CurrentControlInput() const;

@@ -1,7 +1,6 @@
 // Start-up and shutdown of the main window, and the settings it keeps.
 #include <QApplication>
 #include <QDir>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
@@ -30,11 +29,6 @@ bool MainWindow::Load(const QString& startFile) {
         // No audio device: the game runs silently.
         if (sound_.InitSound(soundFolder)) sound_.LoadMusic(soundFolder);
     }
-    sound_.MusicOn = settings_.Music;
-    sound_.SoundFxOn = settings_.SoundFX;
-    sound_.SetMusicVolume(settings_.MusicVolume);
-    sound_.SetSampleVolume(settings_.SampleVolume);
-
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         session_->screenWidth = screen->size().width();
         session_->screenHeight = screen->size().height();
@@ -70,34 +64,19 @@ bool MainWindow::Load(const QString& startFile) {
     mnuDisableSound_->setChecked(settings_.GLOBALSOUND);
     if (settings_.ShowSplash) {
         show();
-        AboutCommand();
+        ShowSplash();
     }
     return true;
 }
 
 void MainWindow::AskPlayerIdentity() {
-    bool asked = false;
-    playerName_ = settings_.DefaultPlayerName.trimmed();
     // The questions repeat until answered; only closing the program ends them.
-    while (playerName_.isEmpty() && !session_->QuitRequested) {
-        asked = true;
-        keys_.ReleaseAll();
-        playerName_ = QInputDialog::getText(this, "Player name not set.(MAX 25 chars)",
-                                            " Please enter your name:", QLineEdit::Normal,
-                                            "Player 1")
-                          .trimmed()
-                          .left(25);
-    }
+    const AskText ask = IdentityAsker();
+    playerName_ = settings_.DefaultPlayerName.trimmed();
     playerEmail_ = settings_.DefaultPlayerEmail.trimmed();
-    while (playerEmail_.isEmpty() && !session_->QuitRequested) {
-        asked = true;
-        keys_.ReleaseAll();
-        playerEmail_ = QInputDialog::getText(this, "Player email not set.(MAX 50 chars)",
-                                             " Please enter your email address:",
-                                             QLineEdit::Normal, "your email address")
-                           .trimmed()
-                           .left(50);
-    }
+    const bool asked = playerName_.isEmpty() || playerEmail_.isEmpty();
+    if (playerName_.isEmpty()) playerName_ = AskIdentity(ask, kNameQuestion).value_or(QString());
+    if (playerEmail_.isEmpty()) playerEmail_ = AskIdentity(ask, kEmailQuestion).value_or(QString());
     if (session_->QuitRequested) return;
     settings_.DefaultPlayerName = playerName_;
     settings_.DefaultPlayerEmail = playerEmail_;
@@ -109,22 +88,13 @@ void MainWindow::ApplySettings() {
     session_->DemoDelay = session_->DemoSpeedSetting = SpeedDelay(GetSpeedIndex(settings_.FrameDelayDemo));
     menPlaySpeed_[static_cast<size_t>(GetSpeedIndex(session_->PlayDelay))]->setChecked(true);
     menDemoSpeed_[static_cast<size_t>(GetSpeedIndex(session_->DemoDelay))]->setChecked(true);
-    session_->GetReadyTime = settings_.GetReadyTime;
-    session_->FinalSituation = settings_.FinalSituation;
-    session_->MusicOn = settings_.Music;
-    session_->SoundFxOn = settings_.SoundFX;
+    ApplyOptionSettings();
     session_->GameMode = settings_.GameMode;
-    session_->Rules = settings_.Rules();
     ShowGameMode();
     view_->AutoScroll = settings_.AutoScroll;
     menAutoScroll_->setChecked(settings_.AutoScroll);
     view_->SetBorderShown(settings_.ShowBorder);
     menBorder_->setChecked(settings_.ShowBorder);
-    view_->LimitToOriginal = settings_.LimitToOriginalFieldSize;
-    const uint32_t bg = static_cast<uint32_t>(settings_.GameBackgroundColor);
-    QPalette pal = viewPort_->palette();
-    pal.setColor(QPalette::Window, QColor(bg & 0xFF, (bg >> 8) & 0xFF, (bg >> 16) & 0xFF));
-    viewPort_->setPalette(pal);
 
     if (settings_.Geometry) {
         setGeometry(static_cast<int>(settings_.Geometry->left), static_cast<int>(settings_.Geometry->top),

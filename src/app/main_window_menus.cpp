@@ -23,6 +23,7 @@ void MainWindow::BuildMenus() {
     BuildSpeedMenu(menSpeed_);
 
     menOptions_ = menuBar()->addMenu("&Options");
+    menOptions_->addAction("Show &Options", this, [this] { OptionsCommand(); });
     mnuDisableSound_ = menOptions_->addAction("Disable Sound");
     mnuDisableSound_->setCheckable(true);
     connect(mnuDisableSound_, &QAction::triggered, this, [this] { DisableSoundCommand(); });
@@ -81,19 +82,6 @@ void MainWindow::BuildSpeedMenu(QMenu* speed) {
     speed->addSeparator();
     menFaster_ = speed->addAction("Faster (Pg Up)", this, [this] { session_->Faster(); });
     menSlower_ = speed->addAction("Slower (Pg Down)", this, [this] { session_->Slower(); });
-}
-
-void MainWindow::AboutCommand() {
-    keys_.ReleaseAll();
-    QMessageBox::about(
-        this, "About Tessarin",
-        QStringLiteral("<h3>Tessarin v.%1</h3>"
-                       "<p>A tile-based action-puzzle game with a level editor, a demo recorder "
-                       "and player, and a demo verifier.</p>"
-                       "<p>Credits: the Tessarin developers. Every picture, sound and level "
-                       "is made by the project's own generators.</p>"
-                       "<p>Built with Qt and SDL2_mixer.</p>")
-            .arg(QStringLiteral(TESSARIN_VERSION)));
 }
 
 void MainWindow::DisableSoundCommand() {

@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/bgr_color.h"
 #include "files/paths.h"
 #include "files/safe_write.h"
 #include "run/results_workbook.h"
@@ -30,7 +31,6 @@ constexpr int kPathColumn = 2;
 constexpr int kRowRole = Qt::UserRole;
 
 // Colours given as blue-green-red numbers.
-QColor FromBgr(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 const uint32_t kEqualColour = 0xFF8080;
 const uint32_t kDifferColour = 255;
 const uint32_t kSuccessColour = 65280;
@@ -157,10 +157,10 @@ void ResultsWindow::FillLastRow(const VerificationRow& row) {
     rows_[static_cast<size_t>(lastItem_->data(0, kRowRole).toInt())] = row;
     const auto texts = RowTexts(row);
     for (int c = 1; c <= 7; ++c) lastItem_->setText(c, QString::fromStdString(texts[static_cast<size_t>(c - 1)]));
-    const QColor frames = FromBgr(row.framesRead == row.framesPlayed ? kEqualColour : kDifferColour);
+    const QColor frames = ColorFromBgr(row.framesRead == row.framesPlayed ? kEqualColour : kDifferColour);
     lastItem_->setForeground(4, frames);
     lastItem_->setForeground(5, frames);
-    lastItem_->setForeground(6, FromBgr(row.solved == "Success" ? kSuccessColour : kEqualColour));
+    lastItem_->setForeground(6, ColorFromBgr(row.solved == "Success" ? kSuccessColour : kEqualColour));
     exported_ = false;
 }
 

@@ -12,6 +12,7 @@ namespace tsn {
 
 struct WindowGeometry {
     double width = 0, height = 0, left = 0, top = 0;
+    bool operator==(const WindowGeometry&) const = default;
 };
 
 struct Settings {
@@ -53,6 +54,8 @@ struct Settings {
 
     // The game rules of the runs the window starts.
     RunRules Rules() const { return {AllowRedDiskCheat, AllowEatRightRedDiskBug}; }
+
+    bool operator==(const Settings&) const = default;
 };
 
 // The store the program uses: organisation "TESSARIN", group "Config" is opened by the callers.
