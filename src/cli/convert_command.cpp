@@ -113,10 +113,7 @@ FileResult<std::vector<uint8_t>> TargetBytes(const GameState& s, const ConvertAr
 
 int Convert(const Args& args) {
     ConvertArgs c;
-    if (!ParseArgs(args, c)) {
-        PrintUsage("convert", stderr);
-        return 2;
-    }
+    if (!ParseArgs(args, c)) return UsageError("convert");
     const Kind target = KindOf(c.out);
     if (target == Kind::kUnknown)
         return Refuse(PrintablePath(c.out) + ": the name does not tell the kind of file (.qv, .tsn, .dat or .d00 to .d99)");

@@ -147,10 +147,7 @@ bool PrintFile(const std::string& path) {
 
 int Info(const Args& args) {
     std::vector<std::string> files;
-    if (!ParseArgs(args, files)) {
-        PrintUsage("info", stderr);
-        return 2;
-    }
+    if (!ParseArgs(args, files)) return UsageError("info");
     int status = 0;
     for (const auto& path : files)
         if (!PrintFile(path)) status = 1;

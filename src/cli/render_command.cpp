@@ -208,10 +208,7 @@ int RenderAll(const RenderArgs& r, const QImage& sheet) {
 
 int Render(const Args& args) {
     RenderArgs r;
-    if (!ParseArgs(args, r)) {
-        PrintUsage("render", stderr);
-        return 2;
-    }
+    if (!ParseArgs(args, r)) return UsageError("render");
     const auto sheet = LoadSheet();
     if (!sheet) {
         Fail(PrintableError(sheet.error()));

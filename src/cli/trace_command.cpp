@@ -100,10 +100,7 @@ bool SaveAt(const GameState& s, const std::string& out, const std::string& diges
 
 int Trace(const Args& args) {
     TraceArgs t;
-    if (!ParseArgs(args, t)) {
-        PrintUsage("trace", stderr);
-        return 2;
-    }
+    if (!ParseArgs(args, t)) return UsageError("trace");
     GameState s;
     const RunSetup setup = RunSetupFor(t.file, t.run);
     const FileStatus read = PrepareRun(s, setup);

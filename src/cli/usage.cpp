@@ -96,8 +96,9 @@ bool AsksForHelp(const Args& args) {
     return false;
 }
 
-void PrintUsage(const std::string& command, std::FILE* out) {
-    if (const CommandText* c = Find(command)) std::fputs(c->usage, out);
+int UsageError(const std::string& command) {
+    if (const CommandText* c = Find(command)) std::fputs(c->usage, stderr);
+    return 2;
 }
 
 void PrintCommandHelp(const std::string& command, std::FILE* out) {

@@ -14,8 +14,8 @@ bool KnownCommand(const std::string& command);
 // True when the arguments ask for help: "--help" or "-h" before any "--".
 bool AsksForHelp(const Args& args);
 
-// "usage: ..." lines of the command.
-void PrintUsage(const std::string& command, std::FILE* out);
+// A usage error of the command: its "usage: ..." lines on stderr; returns the exit status 2.
+int UsageError(const std::string& command);
 // The usage, what every option does and an example.
 void PrintCommandHelp(const std::string& command, std::FILE* out);
 // Every command with its usage, what it does and an example, then what all commands share.

@@ -130,10 +130,7 @@ int PrintSummary(const std::vector<VerificationRow>& rows, const std::vector<Ski
 
 int Verify(const Args& args) {
     VerifyArgs va;
-    if (!ParseArgs(args, va)) {
-        PrintUsage("verify", stderr);
-        return 2;
-    }
+    if (!ParseArgs(args, va)) return UsageError("verify");
     std::vector<SkippedPath> skipped;
     const auto files = FindDemoFiles(va.paths, &skipped);
     for (const auto& s : skipped)
