@@ -108,12 +108,8 @@ FileResult<QImage> LoadSheet() {
 
 // Level `level` of the file drawn as the options say; the state keeps the level afterwards.
 FileResult<QImage> Draw(GameState& s, const RenderArgs& r, int level, const QImage& sheet) {
-    RunSetup setup = RunSetupFor(r.file, r.run);
-    setup.level = level;
-    setup.display = true;
-    if (const FileStatus read = PrepareRun(s, setup); !read)
-        return FileError{"Render", 0, PrintableError(read.error())};
-    if (r.run.demo && !s.LevelHasDemo) return FileError{"Render", 0, PrintablePath(r.file) + ": Demo not found!"};
+    if (const std::string why = PrepareOptionsRun(s, r.file, r.run, level, true); !why.empty())
+        return FileError{"Render", 0, why};
     LevelPicture picture(s, sheet, r.border);
     if (!picture.Valid()) return FileError{"Render", 0, "there is not enough memory for the picture"};
     if (r.frame < 0) {

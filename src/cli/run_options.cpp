@@ -1,5 +1,8 @@
 #include "cli/run_options.h"
 
+#include "cli/printable.h"
+#include "engine/game_state.h"
+
 namespace tsn::cli {
 
 OptionUse TakeRunOption(const Args& args, size_t& i, RunOptions& out) {
@@ -33,14 +36,18 @@ OptionUse TakeRunOption(const Args& args, size_t& i, RunOptions& out) {
 
 bool RunOptionsAgree(const RunOptions& o) { return !(o.demo && (o.actionsGiven || o.seedGiven)); }
 
-RunSetup RunSetupFor(const std::string& file, const RunOptions& o) {
+std::string PrepareOptionsRun(GameState& s, const std::string& file, const RunOptions& o, int level,
+                              bool display) {
     RunSetup setup;
     setup.file = file;
-    setup.level = o.level;
+    setup.level = level;
     setup.demo = o.demo;
     if (!o.demo) setup.seed = o.seed;
+    setup.display = display;
     setup.rules = o.rules;
-    return setup;
+    if (const FileStatus read = PrepareRun(s, setup); !read) return PrintableError(read.error());
+    if (o.demo && !s.LevelHasDemo) return PrintablePath(file) + ": Demo not found!";
+    return {};
 }
 
 int ActionAt(const RunOptions& o, int64_t frame) {

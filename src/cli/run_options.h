@@ -8,6 +8,10 @@
 #include "cli/commands.h"
 #include "run/run_setup.h"
 
+namespace tsn {
+struct GameState;
+}
+
 namespace tsn::cli {
 
 struct RunOptions {
@@ -30,8 +34,11 @@ OptionUse TakeRunOption(const Args& args, size_t& i, RunOptions& out);
 // False when the options contradict each other (--demo with --actions or --seed).
 bool RunOptionsAgree(const RunOptions& o);
 
-// The run of `file` the options choose: its demo, or the actions from the given seed.
-RunSetup RunSetupFor(const std::string& file, const RunOptions& o);
+// Prepares the run of level `level` of `file` the options choose (PrepareRun): its demo, or
+// the actions from the given seed, drawn when `display`. The printable failure, or an empty
+// text; a demo run of a level without a demo fails "FILE: Demo not found!".
+std::string PrepareOptionsRun(GameState& s, const std::string& file, const RunOptions& o, int level,
+                              bool display);
 
 // The action of frame `frame` (counted from 0): its digit, 0 beyond the last one.
 int ActionAt(const RunOptions& o, int64_t frame);

@@ -14,7 +14,6 @@
 #include "files/level_digest.h"
 #include "files/saved_game.h"
 #include "files/saved_game_file.h"
-#include "run/run_setup.h"
 
 namespace tsn::cli {
 
@@ -102,14 +101,8 @@ int Trace(const Args& args) {
     TraceArgs t;
     if (!ParseArgs(args, t)) return UsageError("trace");
     GameState s;
-    const RunSetup setup = RunSetupFor(t.file, t.run);
-    const FileStatus read = PrepareRun(s, setup);
-    if (!read) {
-        std::fprintf(stderr, "tessarin-cli trace: %s\n", PrintableError(read.error()).c_str());
-        return 1;
-    }
-    if (t.run.demo && !s.LevelHasDemo) {
-        std::fprintf(stderr, "tessarin-cli trace: %s: Demo not found!\n", PrintablePath(t.file).c_str());
+    if (const std::string why = PrepareOptionsRun(s, t.file, t.run, t.run.level, false); !why.empty()) {
+        std::fprintf(stderr, "tessarin-cli trace: %s\n", why.c_str());
         return 1;
     }
     BeginRun(s);
