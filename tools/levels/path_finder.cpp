@@ -57,13 +57,11 @@ std::vector<int> FindPath(const GameState& s, int target) {
         for (int d = 0; d < 4; ++d) {
             int n = c + step[d];
             if (!inside(n)) continue;
-            if (PassablePort(field(n), d)) {
-                n += step[d];
-                if (!inside(n) || field(n) != kSpace || !safe(n)) continue;
-            } else if (!walkable(n)) {
-                continue;
-            }
+            const bool port = PassablePort(field(n), d);
+            if (port) n += step[d];  // still on the field: the port cell is inside it
+            // A cell already reached is not judged again.
             if (from[static_cast<size_t>(n)] >= 0) continue;
+            if (port ? field(n) != kSpace || !safe(n) : !walkable(n)) continue;
             from[static_cast<size_t>(n)] = c;
             move[static_cast<size_t>(n)] = d + 1;
             queue.push_back(n);
