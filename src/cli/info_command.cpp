@@ -100,8 +100,9 @@ FileResult<LevelFileSummary> Summary(const std::string& path) {
 // nothing when the file is not a saved game, else whether it could be read and is intact.
 std::optional<bool> PrintSavedGame(const std::string& path) {
     FileSource src;
-    uint8_t magic[3] = {};
-    if (!src.Open(path) || !src.Read(0, 3, magic) || std::string(magic, magic + 3) != "TSS")
+    uint8_t magic[kSavedGameMagicLength] = {};
+    if (!src.Open(path) || !src.Read(0, sizeof magic, magic) ||
+        std::string(magic, magic + sizeof magic) != kSavedGameMagic)
         return std::nullopt;
     std::vector<uint8_t> data(static_cast<size_t>(src.Size()));
     SavedGameSummary s;

@@ -118,6 +118,20 @@ void WalkScalars(S& s, Extras& e, V& v) {
     v(s.LoadedLevelNumber);
 }
 
+// The arrays after the scalars, in file order, each preceded by its 32-bit lower and upper
+// bound. The level bytes are as long as the file says (at least the level record); every other
+// array has the bounds of the running level.
+template <class S, class V>
+void WalkArrays(S& s, V& v) {
+    auto& f = s.PlayField16;
+    v.array(f.Lowest(), f.Highest(), f.cell0() + f.Lowest());
+    v.array(0, static_cast<int32_t>(s.FieldBytes.size()) - 1, s.FieldBytes.data());
+    v.vector(s.LevelBytes, s.LevelRecordUpper + 1);
+    v.array(0, static_cast<int32_t>(s.ActiveCells.size()) - 1, s.ActiveCells.data());
+    v.array(0, static_cast<int32_t>(s.ActiveCodes.size()) - 1, s.ActiveCodes.data());
+    v.array(0, static_cast<int32_t>(s.TerminalBlinkTimer.size()) - 1, s.TerminalBlinkTimer.data());
+}
+
 // ---- Writing ----
 
 struct Writer {
@@ -144,6 +158,10 @@ struct Writer {
         (*this)(lower);
         (*this)(upper);
         for (int32_t i = 0; i <= upper - lower; ++i) (*this)(first[i]);
+    }
+    template <class T>
+    void vector(const std::vector<T>& values, int32_t /*minCount*/) {
+        array(0, static_cast<int32_t>(values.size()) - 1, values.data());
     }
 };
 
@@ -198,18 +216,41 @@ struct Reader {
         }
         for (int32_t i = 0; i <= upper - lower && ok; ++i) (*this)(first[i]);
     }
-    // Reads the bounds of an array whose length the file decides (lower bound 0, at least
-    // `minCount` elements, no more than the file holds).
-    int32_t count(int32_t minCount, size_t width) {
+    // Reads an array whose length the file decides (lower bound 0, at least `minCount`
+    // elements, no more than the file holds).
+    template <class T>
+    void vector(std::vector<T>& values, int32_t minCount) {
         int32_t lo = 0, hi = 0;
         (*this)(lo);
         (*this)(hi);
         if (!ok || lo != 0 || hi < minCount - 1 ||
-            static_cast<uint64_t>(hi) + 1 > (data.size() - pos) / width) {
+            static_cast<uint64_t>(hi) + 1 > (data.size() - pos) / sizeof(T)) {
             ok = false;
-            return 0;
+            return;
         }
-        return hi + 1;
+        values.assign(static_cast<size_t>(hi) + 1, 0);
+        for (auto& x : values) (*this)(x);
+    }
+};
+
+// Passes over the arrays by the bounds the file gives, whatever the level.
+struct Skipper {
+    Reader& r;
+
+    template <class T>
+    void array(int32_t, int32_t, const T*) {
+        skip(sizeof(T));
+    }
+    template <class T>
+    void vector(const std::vector<T>&, int32_t) {
+        skip(sizeof(T));
+    }
+    void skip(size_t width) {
+        int32_t lo = 0, hi = 0;
+        r(lo);
+        r(hi);
+        const int64_t n = static_cast<int64_t>(hi) - lo + 1;
+        if (!r.ok || n < 0 || r.take(static_cast<size_t>(n) * width) == nullptr) r.ok = false;
     }
 };
 
@@ -226,12 +267,13 @@ std::vector<uint8_t> MixingTable(uint64_t seed) {
 }
 
 bool DigestMatches(std::span<const uint8_t> data, const std::string& digest) {
-    return digest.size() == 32 && data.size() >= kSavedGameHeaderSize &&
-           std::memcmp(data.data() + 4, digest.data(), 32) == 0;
+    return digest.size() == kSavedGameDigestLength && data.size() >= kSavedGameHeaderSize &&
+           std::memcmp(data.data() + kSavedGameDigestAt, digest.data(), kSavedGameDigestLength) == 0;
 }
 
 bool HasMagic(std::span<const uint8_t> data) {
-    return data.size() >= 3 && std::memcmp(data.data(), "TSS", 3) == 0;
+    return data.size() >= kSavedGameMagicLength &&
+           std::memcmp(data.data(), kSavedGameMagic, kSavedGameMagicLength) == 0;
 }
 
 bool CheckValueHolds(std::span<const uint8_t> data) {
@@ -247,7 +289,7 @@ std::vector<uint8_t> EncodeSavedGame(const GameState& s, const std::string& dige
                                      uint64_t tableSeed) {
     std::vector<uint8_t> out;
     Writer w{out};
-    std::string header = "TSS";
+    std::string header(kSavedGameMagic, kSavedGameMagicLength);
     header += static_cast<char>(kSavedGameFormat);
     header += digest;
     header.resize(kSavedGameHeaderSize, '0');
@@ -256,13 +298,7 @@ std::vector<uint8_t> EncodeSavedGame(const GameState& s, const std::string& dige
     Extras e = ExtrasOf(s);
     WalkScalars(s, e, w);
 
-    const PlayField& f = s.PlayField16;
-    w.array(f.Lowest(), f.Highest(), f.cell0() + f.Lowest());
-    w.array(0, static_cast<int32_t>(s.FieldBytes.size()) - 1, s.FieldBytes.data());
-    w.array(0, static_cast<int32_t>(s.LevelBytes.size()) - 1, s.LevelBytes.data());
-    w.array(0, static_cast<int32_t>(s.ActiveCells.size()) - 1, s.ActiveCells.data());
-    w.array(0, static_cast<int32_t>(s.ActiveCodes.size()) - 1, s.ActiveCodes.data());
-    w.array(0, static_cast<int32_t>(s.TerminalBlinkTimer.size()) - 1, s.TerminalBlinkTimer.data());
+    WalkArrays(s, w);
 
     LevelInfo info = s.Info;
     info.bytes[LevelInfo::kLoadCountOffset] = s.SavedGameLoads;
@@ -304,26 +340,17 @@ SavedGameRefusal LoadSavedGame(GameState& s, std::span<const uint8_t> data,
                                const std::string& digest) {
     const SavedGameRefusal header = CheckSavedGameHeader(data, digest);
     if (header != SavedGameRefusal::None) return header;
-    if (!CheckValueHolds(data) || data[3] != kSavedGameFormat) return SavedGameRefusal::Corrupt;
+    if (!CheckValueHolds(data) || data[kSavedGameFormatAt] != kSavedGameFormat)
+        return SavedGameRefusal::Corrupt;
 
     // Everything goes into a copy first; the running game changes only when all of it fits.
     GameState t = s;
     Reader r{data.first(data.size() - 4), kSavedGameHeaderSize};
     Extras e;
     WalkScalars(t, e, r);
-
-    PlayField& f = t.PlayField16;
-    r.array(f.Lowest(), f.Highest(), f.cell0() + f.Lowest());
-    r.array(0, static_cast<int32_t>(t.FieldBytes.size()) - 1, t.FieldBytes.data());
-    const int32_t levelBytes = r.count(t.LevelRecordUpper + 1, 1);
-    if (r.ok) {
-        t.LevelBytes.assign(static_cast<size_t>(levelBytes), 0);
-        for (auto& b : t.LevelBytes) r(b);
-        t.LevelBufferUpper = levelBytes - 1;
-    }
-    r.array(0, static_cast<int32_t>(t.ActiveCells.size()) - 1, t.ActiveCells.data());
-    r.array(0, static_cast<int32_t>(t.ActiveCodes.size()) - 1, t.ActiveCodes.data());
-    r.array(0, static_cast<int32_t>(t.TerminalBlinkTimer.size()) - 1, t.TerminalBlinkTimer.data());
+    WalkArrays(t, r);
+    const auto levelBytes = static_cast<int32_t>(t.LevelBytes.size());
+    t.LevelBufferUpper = levelBytes - 1;
     // The info block as stored, but for the saved-game marks (load count, save mark): those
     // the running level keeps, since a level file saved later takes them from the run.
     if (const uint8_t* p = r.take(kLevelInfoSize)) {
@@ -373,7 +400,8 @@ SavedGameRefusal LoadSavedGame(GameState& s, std::span<const uint8_t> data,
 
 bool SummarizeSavedGame(std::span<const uint8_t> data, SavedGameSummary& out) {
     if (!HasMagic(data) || data.size() < kSavedGameHeaderSize + 4) return false;
-    out.digest.assign(reinterpret_cast<const char*>(data.data() + 4), 32);
+    out.digest.assign(reinterpret_cast<const char*>(data.data() + kSavedGameDigestAt),
+                      kSavedGameDigestLength);
     out.checkValueHolds = CheckValueHolds(data);
     // The scalars do not depend on a level: read them into a fresh state.
     GameState t;
@@ -386,14 +414,8 @@ bool SummarizeSavedGame(std::span<const uint8_t> data, SavedGameSummary& out) {
     out.murphyCell = t.MurphyPos;
     out.infotronsNeeded = t.InfotronsNeeded;
     // Skip the arrays by their bounds to reach the recorder's byte count.
-    const size_t widths[] = {2, 1, 1, 2, 1, 1};
-    for (size_t w : widths) {
-        int32_t lo = 0, hi = 0;
-        r(lo);
-        r(hi);
-        const int64_t n = static_cast<int64_t>(hi) - lo + 1;
-        if (!r.ok || n < 0 || r.take(static_cast<size_t>(n) * w) == nullptr) return false;
-    }
+    Skipper skipper{r};
+    WalkArrays(t, skipper);
     int32_t demoLength = 0;
     if (r.take(kLevelInfoSize) == nullptr) return false;
     r(demoLength);

@@ -34,7 +34,16 @@ struct GameState;
 
 inline constexpr uint32_t kSavedGameMask = 0x3C59E2B1;
 inline constexpr uint8_t kSavedGameFormat = 17;
-inline constexpr int kSavedGameHeaderSize = 36;  // magic, format byte, digest
+
+// The header: magic, format byte, digest.
+inline constexpr char kSavedGameMagic[] = "TSS";  // 3 characters, no terminator in the file
+inline constexpr int kSavedGameMagicLength = 3;
+inline constexpr int kSavedGameFormatAt = kSavedGameMagicLength;
+inline constexpr int kSavedGameDigestAt = kSavedGameFormatAt + 1;
+inline constexpr int kSavedGameDigestLength = 32;
+inline constexpr int kSavedGameHeaderSize = kSavedGameDigestAt + kSavedGameDigestLength;
+static_assert(sizeof(kSavedGameMagic) == kSavedGameMagicLength + 1);
+static_assert(kSavedGameHeaderSize == 36);
 
 // The saved game of `s` for the level file with digest `digest`. The mixing table is drawn
 // from its own generator seeded with `tableSeed`; the game's random sequence is untouched.
