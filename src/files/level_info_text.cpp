@@ -1,6 +1,7 @@
 #include "files/level_info_text.h"
 
 #include "engine/game_state.h"
+#include "files/saved_info.h"
 
 namespace tsn {
 
@@ -9,8 +10,8 @@ std::string LevelInfoText(const LevelInfoTextParts& p) {
                        std::to_string(p.height) + ")";
     if (p.hasSignature) text += "\r\n\r\n" + p.signature;
     if (p.quickSaveLine && p.info.saveMark() == LevelInfo::kSaveMarkQuickSaved) {
-        const int loads = p.info.bytes[LevelInfo::kLoadCountOffset] ^ 166;
-        text += "\r\n\r\nQuick Save was used: " + std::to_string(loads) + " time(s). ";
+        text += "\r\n\r\nQuick Save was used: " + std::to_string(QuickSaveLoads(p.info)) +
+                " time(s). ";
     }
     return text;
 }

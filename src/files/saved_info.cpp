@@ -8,7 +8,8 @@ LevelInfo InfoForSave(const GameState& s, bool quickSaveUsed) {
     LevelInfo info = s.Info;
     if (s.DemoBufferLive) info.bytes[LevelInfo::kDemoCheckOffset] = s.DemoBuffer.CheckSumByte();
     if (quickSaveUsed) {
-        info.bytes[LevelInfo::kLoadCountOffset] = static_cast<uint8_t>(s.SavedGameLoads ^ 166);
+        info.bytes[LevelInfo::kLoadCountOffset] =
+            static_cast<uint8_t>(s.SavedGameLoads ^ kLoadCountMask);
         info.bytes[LevelInfo::kSaveMarkOffset] = LevelInfo::kSaveMarkQuickSaved;
     } else {
         info.bytes[LevelInfo::kSaveMarkOffset] = LevelInfo::kSaveMarkPlain;
