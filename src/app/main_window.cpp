@@ -362,7 +362,7 @@ ControlInput MainWindow::CurrentControlInput() const {
 
 void MainWindow::ApplyControlStates() { ApplyControls(DecideControls(CurrentControlInput())); }
 
-void MainWindow::DisableControls(uint8_t& mode) {
+void MainWindow::DisableControls(uint8_t mode) {
     const ControlInput in = CurrentControlInput();
     ApplyControls(DisabledControls(DecideControls(in), in, mode));
 }

@@ -136,7 +136,7 @@ public:
 
     // Turns controls off while a secondary window is up (0: commands off, viewing and speed
     // on; 99: everything off); the next UpdateAllControls turns them on again.
-    void DisableControls(uint8_t& mode);
+    void DisableControls(uint8_t mode);
     // Enables and disables the controls for what the program is doing now (no label
     // changes).
     void ApplyControlStates();
