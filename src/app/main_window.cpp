@@ -295,8 +295,7 @@ void MainWindow::SaveSnapshot() {
 }
 
 void MainWindow::ErrorBox(const QString& title, const QString& text) {
-    keys_.ReleaseAll();
-    QMessageBox::warning(this, title, text);
+    ShowMessage(MessageIcon::Exclamation, title, text);
 }
 
 void MainWindow::FileErrorBox(const std::string& text) {
@@ -304,14 +303,15 @@ void MainWindow::FileErrorBox(const std::string& text) {
 }
 
 void MainWindow::ShowError(const QString& title, const QString& text) {
-    keys_.ReleaseAll();
-    QMessageBox::critical(this, title, text);
+    ShowMessage(MessageIcon::Stop, title, text);
 }
 
 void MainWindow::ShowMessage(MessageIcon icon, const QString& title, const QString& text) {
     const QMessageBox::Icon shown = icon == MessageIcon::Information ? QMessageBox::Information
                                     : icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                                        : QMessageBox::Critical;
+    // Keys held when the box opens, or let go while it is up, are not the game's any more.
+    keys_.ReleaseAll();
     QMessageBox box(shown, title, text, QMessageBox::Ok, this);
     box.exec();
     keys_.ReleaseAll();

@@ -141,9 +141,7 @@ bool MainWindow::StartFileAccepted(const QString& path) {
         // A file the check names is reported first; a name it does not take is refused quietly
         // by the check and reported here.
         if (!st.error().description.empty()) FileErrorBox(st.error().Text());
-        keys_.ReleaseAll();
-        QMessageBox::warning(this, "Error Open QV File",
-                             "There was an error loading the level file you have specified.");
+        ErrorBox("Error Open QV File", "There was an error loading the level file you have specified.");
         return false;
     }
     return true;
@@ -168,8 +166,7 @@ bool MainWindow::OpenLevelFile(const QString& path, bool start) {
 bool MainWindow::RefuseOpenDuringRun() {
     const char* refusal = OpenRefusal(session_->CurrentPhase(), s_.DemoPlayback == 1);
     if (refusal == nullptr) return false;
-    keys_.ReleaseAll();
-    QMessageBox::information(this, kOpenRefusedTitle, refusal);
+    ShowMessage(MessageIcon::Information, kOpenRefusedTitle, refusal);
     return true;
 }
 
@@ -272,13 +269,12 @@ bool MainWindow::SaveAsCommand(bool clean) {
         if (path != a.path && QFileInfo::exists(path) &&
             !AskYesNo(r.title, QFileInfo(path).fileName() +
                                    " already exists.\nDo you want to replace it?")) {
-            if (clean) QMessageBox::critical(this, kNotSavedTitle, kNotSavedText);
+            if (clean) ShowError(kNotSavedTitle, kNotSavedText);
             return false;
         }
         switch (ChooseSaveTarget(path.toStdString(), s_.NonStandardLevel)) {
             case SaveTarget::kQvRefused:
-                keys_.ReleaseAll();
-                QMessageBox::warning(this, kQvRefusedTitle, kQvRefusedText);
+                ErrorBox(kQvRefusedTitle, kQvRefusedText);
                 break;
             case SaveTarget::kQv: saved = SaveTo(path, false, clean); break;
             case SaveTarget::kTsn: saved = SaveTo(path, true, clean); break;
@@ -286,11 +282,10 @@ bool MainWindow::SaveAsCommand(bool clean) {
         }
     }
     if (!clean) return saved;
-    keys_.ReleaseAll();
     if (saved)
-        QMessageBox::information(this, "SaveAs", "A clean level was saved successfully.");
+        ShowMessage(MessageIcon::Information, "SaveAs", "A clean level was saved successfully.");
     else
-        QMessageBox::critical(this, kNotSavedTitle, kNotSavedText);
+        ShowError(kNotSavedTitle, kNotSavedText);
     return saved;
 }
 
@@ -308,8 +303,7 @@ void MainWindow::NewLevelSetCommand() {
         if (a.path.isEmpty()) return;
         const CollectionName name = NormalizeCollectionName(a.path.toStdString());
         if (!name.accepted) {
-            keys_.ReleaseAll();
-            QMessageBox::information(this, "Wrong filename", QString::fromStdString(name.message));
+            ShowMessage(MessageIcon::Information, "Wrong filename", QString::fromStdString(name.message));
             continue;
         }
         const FileStatus st = CreateLevel(s_, name.name, kStandardWidth, kStandardHeight, true);
@@ -330,8 +324,7 @@ void MainWindow::ClearTempCommand() {
     const QString folder = UserSubFolder(QString(kTempFolder));
     ClearTempDialog dialog(folder, this);
     if (dialog.Clearing().Total() == 0) {
-        keys_.ReleaseAll();
-        QMessageBox::warning(this, kTempFolderEmptyTitle, kTempFolderEmptyText);
+        ErrorBox(kTempFolderEmptyTitle, kTempFolderEmptyText);
         return;
     }
     clearTempRunner(dialog);

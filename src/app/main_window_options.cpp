@@ -1,7 +1,6 @@
 // Options -> "Show &Options", Help -> "&About Tessarin" and the splash at start-up.
 #include <QImage>
 #include <QInputDialog>
-#include <QMessageBox>
 
 #include "app/about_dialog.h"
 #include "app/app_paths.h"
@@ -20,8 +19,8 @@ void MainWindow::OptionsCommand() {
     if (s_.GameRunning != 0) return;
     keys_.ReleaseAll();
     if (editor_->Active() && s_.NonStandardLevel)
-        QMessageBox::information(this, "Grid is Disabled",
-                                 "Grid is disabled while you are working in level big than 60x60)");
+        ShowMessage(MessageIcon::Information, "Grid is Disabled",
+                    "Grid is disabled while you are working in level big than 60x60)");
     sound_.StopMusic();
     CollectSettings();  // the volumes and switches the keys may have changed
     const bool musicWasOn = settings_.Music;

@@ -111,8 +111,7 @@ void MainWindow::RecordRunResult(bool solved) {
         }
     } else if (MarkAllLevelsCompleted(player_, count)) {
         if (!SaveProgress("ERROR Saving player file - (SetLevelDoneIndex -2)")) return;
-        keys_.ReleaseAll();
-        QMessageBox::information(this, kAllCompletedTitle, kAllCompletedText);
+        ShowMessage(MessageIcon::Information, kAllCompletedTitle, kAllCompletedText);
     }
     UpdateAllControls();
 }
