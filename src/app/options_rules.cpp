@@ -22,23 +22,25 @@ QString DefaultSignatureText(const QString& version) {
 }
 
 Settings DefaultOptions(const Settings& current, const QString& version) {
+    // The values of a fresh store, but for the grid colour and the signature.
+    const Settings fresh;
     Settings v = current;
-    v.SignatureDelay = 3000;
-    v.AllowRedDiskCheat = true;
-    v.AllowEatRightRedDiskBug = true;
-    v.AllowMultipleInstances = false;
-    v.ShowSplash = true;
-    v.FinalSituation = false;
-    v.Music = true;
-    v.SoundFX = true;
-    v.ShowInfo = false;
-    v.LimitToOriginalFieldSize = true;
+    v.SignatureDelay = fresh.SignatureDelay;
+    v.AllowRedDiskCheat = fresh.AllowRedDiskCheat;
+    v.AllowEatRightRedDiskBug = fresh.AllowEatRightRedDiskBug;
+    v.AllowMultipleInstances = fresh.AllowMultipleInstances;
+    v.ShowSplash = fresh.ShowSplash;
+    v.FinalSituation = fresh.FinalSituation;
+    v.Music = fresh.Music;
+    v.SoundFX = fresh.SoundFX;
+    v.ShowInfo = fresh.ShowInfo;
+    v.LimitToOriginalFieldSize = fresh.LimitToOriginalFieldSize;
     v.GridColor = 65535;
-    v.GameBackgroundColor = 0xEAEAEA;
-    v.GetReadyTime = 2;
+    v.GameBackgroundColor = fresh.GameBackgroundColor;
+    v.GetReadyTime = fresh.GetReadyTime;
     v.MySignature = DefaultSignatureText(version);
-    v.DefaultPlayerName.clear();
-    v.DefaultPlayerEmail.clear();
+    v.DefaultPlayerName = fresh.DefaultPlayerName;
+    v.DefaultPlayerEmail = fresh.DefaultPlayerEmail;
     return v;
 }
 
