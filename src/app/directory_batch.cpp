@@ -179,11 +179,6 @@ void DirectoryBatch::Finish() {
     w_.UpdateMainCaption();
 }
 
-QString DirectoryBatch::MainCaption() const {
-    if (caption_.isEmpty()) return {};
-    return QStringLiteral("Tessarin v.%1 - (%2)").arg(QStringLiteral(TESSARIN_VERSION), caption_);
-}
-
 void DirectoryBatch::SetDemoSpeed(int index) {
     GameSession& g = w_.Session();
     g.InGameDemoSpeed(index);

@@ -32,8 +32,8 @@ public:
     // Checks the demo files below `folder`.
     void Start(const QString& folder);
     bool Running() const { return running_; }
-    // The main window's caption while the check runs.
-    QString MainCaption() const;
+    // "Playing demo i of N" while a demo plays, for the main window's caption; else empty.
+    const QString& Caption() const { return caption_; }
     ResultsWindow* Results() const { return results_; }
 
     // The folder chooser: the starting folder in, the chosen folder (empty: none) out.

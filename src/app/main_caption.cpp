@@ -16,4 +16,8 @@ QString MainCaption(const CaptionParts& parts) {
     return c;
 }
 
+QString BatchCaption(const QString& version, const QString& line) {
+    return "Tessarin v." + version + " - (" + line + ")";
+}
+
 }  // namespace tsn

@@ -17,5 +17,7 @@ struct CaptionParts {
 };
 
 QString MainCaption(const CaptionParts& parts);
+// While the demo folder check plays: "Tessarin v." + version + " - (" + the check's line + ")".
+QString BatchCaption(const QString& version, const QString& line);
 
 }  // namespace tsn

@@ -410,7 +410,8 @@ void MainWindow::ShowStatistics() {
 }
 
 QString MainWindow::Caption() const {
-    if (const QString batch = batch_ ? batch_->MainCaption() : QString(); !batch.isEmpty()) return batch;
+    if (batch_ && !batch_->Caption().isEmpty())
+        return BatchCaption(QStringLiteral(TESSARIN_VERSION), batch_->Caption());
     CaptionParts parts;
     parts.version = QStringLiteral(TESSARIN_VERSION);
     parts.filePath = QString::fromStdString(s_.CurrentLevelFile);
