@@ -18,6 +18,12 @@ constexpr int kCell = 32;
 // The elements along the top and bottom edges of the picture.
 constexpr std::array<int, 8> kRow = {kZonk,     kInfotron, kBase,     kMurphy,
                                      kOrangeDisk, kSnikSnak, kElectron, kExit};
+
+// Where the picture of `code` lies on the sheet (16 sprites a row).
+QRect SheetCell(int code) {
+    const int sprite = SpriteForCode(code, false, false);
+    return QRect((sprite % 16) * kCell, (sprite / 16) * kCell, kCell, kCell);
+}
 }  // namespace
 
 QPixmap SplashPicture(const QImage& sheet, const QString& version) {
@@ -27,12 +33,10 @@ QPixmap SplashPicture(const QImage& sheet, const QString& version) {
     if (!sheet.isNull()) {
         const int step = kWidth / 16;
         for (int i = 0; i < 16; ++i) {
-            const int sprite = SpriteForCode(i < 8 ? kRow[static_cast<size_t>(i)] : kHardware, false, false);
-            const QRect source((sprite % 16) * kCell, (sprite / 16) * kCell, kCell, kCell);
-            p.drawImage(QRect(i * step, 0, kCell, kCell), sheet, source);
-            const int bottom = SpriteForCode(i % 2 == 0 ? kRam : kHardware, false, false);
+            p.drawImage(QRect(i * step, 0, kCell, kCell), sheet,
+                        SheetCell(i < 8 ? kRow[static_cast<size_t>(i)] : kHardware));
             p.drawImage(QRect(i * step, kHeight - kCell, kCell, kCell), sheet,
-                        QRect((bottom % 16) * kCell, (bottom / 16) * kCell, kCell, kCell));
+                        SheetCell(i % 2 == 0 ? kRam : kHardware));
         }
     }
     p.setPen(QColor(0xEA, 0xEA, 0xEA));
