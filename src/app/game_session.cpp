@@ -10,7 +10,7 @@
 #include "app/speed_table.h"
 #include "app/view_controller.h"
 #include "app/window_state.h"
-#include "engine/element_codes.h"
+#include "editor/editor_coding.h"
 #include "engine/frame_step.h"
 #include "engine/run.h"
 #include "files/sec_to_time.h"
@@ -99,13 +99,6 @@ void GameSession::PlayCommand() {
 // The editor plays only the level it edits.
 void GameSession::PlayDemoCommand() {
     if (!EditMode) StartRun(true);
-}
-
-void GameSession::NormalizeFieldBytes() {
-    for (auto& b : s_.FieldBytes) {
-        if (b == kEditorBug) b = kBug;
-        if (b == kHardwareTrash1) b = kWallSpace;
-    }
 }
 
 void GameSession::StartRun(bool demo) {
@@ -346,7 +339,7 @@ void GameSession::FinishRun(bool mayContinue) {
         s_.DemoPlayback = 0;
         if (s_.PlayingDirectory == 0) InGameDemoSpeed(GetSpeedIndex(DemoSpeedSetting));
     } else {
-        NormalizeFieldBytes();
+        ToGameCoding(s_.FieldBytes);
     }
     if (!FinalSituation) view_.RedrawAll();
     emit runEnded();

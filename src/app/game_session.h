@@ -158,7 +158,6 @@ private:
     void WriteQuickSave();
     void TakeKeyLock();
     void FpsTick();
-    void NormalizeFieldBytes();
     void Arm(int ms);
 
     WindowState& s_;
