@@ -11,8 +11,6 @@ bool SameSize(const LevelSnapshot& a, const LevelSnapshot& b) {
 void UndoHistory::Reset(const LevelSnapshot& current) {
     records_.clear();
     undoPos_ = 0;
-    undoCount_ = 0;
-    redoCount_ = 0;
     Snapshot(current);
 }
 
@@ -20,16 +18,12 @@ void UndoHistory::Snapshot(const LevelSnapshot& current) {
     records_.resize(static_cast<size_t>(undoPos_) + 2);
     records_[static_cast<size_t>(undoPos_)] = current;
     ++undoPos_;
-    redoCount_ = 0;
-    ++undoCount_;
 }
 
 bool UndoHistory::Undo(LevelSnapshot& current) {
-    if (!CanUndo() || undoPos_ < 1) return false;
+    if (!CanUndo()) return false;
     const LevelSnapshot& previous = records_[static_cast<size_t>(undoPos_) - 1];
     if (!SameSize(previous, current)) return false;
-    ++redoCount_;
-    --undoCount_;
     records_[static_cast<size_t>(undoPos_)] = current;
     --undoPos_;
     current = previous;
@@ -37,12 +31,10 @@ bool UndoHistory::Undo(LevelSnapshot& current) {
 }
 
 bool UndoHistory::Redo(LevelSnapshot& current) {
-    if (!CanRedo() || static_cast<size_t>(undoPos_) + 1 >= records_.size()) return false;
+    if (!CanRedo()) return false;
     const LevelSnapshot& next = records_[static_cast<size_t>(undoPos_) + 1];
     if (!SameSize(next, current)) return false;
     ++undoPos_;
-    --redoCount_;
-    ++undoCount_;
     current = next;
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A linear history of whole-level states: the field bytes (editor coding) and the info block.
 // It has no upper bound; a new snapshot discards any redo future.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -32,17 +33,17 @@ public:
     // Steps forward again; false when there is nothing to redo or the sizes differ.
     bool Redo(LevelSnapshot& current);
 
-    bool CanUndo() const { return undoCount_ > 1; }
-    bool CanRedo() const { return redoCount_ > 0; }
-    // States reachable backwards including the current one, and forwards.
-    int UndoCount() const { return undoCount_; }
-    int RedoCount() const { return redoCount_; }
+    bool CanUndo() const { return UndoCount() > 1; }
+    bool CanRedo() const { return RedoCount() > 0; }
+    // States reachable backwards including the current one, and forwards. The records hold
+    // the states before the current one, the current one's slot (written by Undo) and the
+    // redo future, so both follow from the position and the number of records.
+    int UndoCount() const { return undoPos_; }
+    int RedoCount() const { return std::max(0, static_cast<int>(records_.size()) - undoPos_ - 1); }
 
 private:
     std::vector<LevelSnapshot> records_;
-    int undoPos_ = 0;
-    int undoCount_ = 0;
-    int redoCount_ = 0;
+    int undoPos_ = 0;  // the record the next snapshot or undo writes
 };
 
 }  // namespace tsn
