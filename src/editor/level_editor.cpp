@@ -98,8 +98,7 @@ bool LevelEditor::SetInfotronsNeeded(int typed) {
 bool LevelEditor::SetAllInfotrons(bool all) {
     if (!all) return SetHeaderByte(LevelInfo::kInfotronsNeededOffset, neededBeforeAll_);
     neededBeforeAll_ = s_.Info.infotronsNeeded();
-    CountElements();
-    return SetHeaderByte(LevelInfo::kInfotronsNeededOffset, AllInfotronsNeeded(totalInfotronCount_));
+    return SetHeaderByte(LevelInfo::kInfotronsNeededOffset, AllInfotronsNeeded(CountElements().total()));
 }
 
 bool LevelEditor::SetGravity(bool on) { return SetHeaderByte(LevelInfo::kGravityOffset, on ? 1 : 0); }
@@ -131,10 +130,6 @@ AddSpecialPortResult LevelEditor::ApplySpecialPort(int index, const SpecialPortS
     return result;
 }
 
-ElementCounts LevelEditor::CountElements() {
-    const ElementCounts counts = tsn::CountElements(s_);
-    totalInfotronCount_ = counts.total();
-    return counts;
-}
+ElementCounts LevelEditor::CountElements() const { return tsn::CountElements(s_); }
 
 }  // namespace tsn

@@ -96,9 +96,7 @@ public:
     AddSpecialPortResult ApplySpecialPort(int index, const SpecialPortSettings& settings);
 
     // ---- Counts ----
-    // Counts the field and keeps Infotrons plus Electrons as TotalInfotronCount.
-    ElementCounts CountElements();
-    int TotalInfotronCount() const { return totalInfotronCount_; }
+    ElementCounts CountElements() const;
 
     // ---- The rectangle the fill and flip dialogs remember between uses (0-based) ----
     Region& RememberedRegion() { return region_; }
@@ -119,7 +117,6 @@ private:
     bool levelChanged_ = false;
     bool undoResetPending_ = true;
     int neededBeforeAll_ = 0;
-    int totalInfotronCount_ = 0;
     Region region_{};
 };
 
