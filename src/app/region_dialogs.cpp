@@ -64,6 +64,17 @@ RegionDialog::RegionDialog(Region& region, int width, int height, QWidget* paren
     ShowRemembered();
 }
 
+void RegionDialog::Finish(const char* name, const char* title,
+                          std::initializer_list<QWidget*> controls, const char* button) {
+    setObjectName(name);
+    setWindowTitle(title);
+    auto* ok = new QPushButton(button);
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    for (QWidget* c : controls) column->addWidget(c);
+    column->addWidget(ok);
+    connect(ok, &QPushButton::clicked, this, &RegionDialog::Confirm);
+}
+
 void RegionDialog::Show(int x1, int x2, int y1, int y2) {
     const int v[4] = {x1, x2, y1, y2};
     for (int i = 0; i < 4; ++i) boxes_[static_cast<size_t>(i)]->setText(QString::number(v[i]));
@@ -94,15 +105,8 @@ FillDialog::FillDialog(Region& region, int width, int height, const QImage& shee
     : RegionDialog(region, width, height, parent),
       palette_(new ElementPalette(sheet, 13)),
       onlyBorder_(new QCheckBox("Only Border")) {
-    setObjectName("frmCustomFillValues");
-    setWindowTitle("Custom Fill Area");
     palette_->Select(0);
-    auto* ok = new QPushButton("Fill");
-    auto* column = static_cast<QVBoxLayout*>(layout());
-    column->addWidget(onlyBorder_);
-    column->addWidget(palette_);
-    column->addWidget(ok);
-    connect(ok, &QPushButton::clicked, this, &FillDialog::Confirm);
+    Finish("frmCustomFillValues", "Custom Fill Area", {onlyBorder_, palette_}, "Fill");
 }
 
 void FillDialog::Apply(const Region& r) {
@@ -111,18 +115,12 @@ void FillDialog::Apply(const Region& r) {
 
 FlipDialog::FlipDialog(Region& region, int width, int height, QWidget* parent)
     : RegionDialog(region, width, height, parent) {
-    setObjectName("frmCustomFlipValues");
-    setWindowTitle("Custom Flip Area");
     auto* modeBox = new QGroupBox("Mode:");
     auto* modeRow = new QHBoxLayout(modeBox);
     modes_ = {new QRadioButton("Vertical"), new QRadioButton("Horizontal")};
     modes_[0]->setChecked(true);
     for (QRadioButton* b : modes_) modeRow->addWidget(b);
-    auto* ok = new QPushButton("Flip");
-    auto* column = static_cast<QVBoxLayout*>(layout());
-    column->addWidget(modeBox);
-    column->addWidget(ok);
-    connect(ok, &QPushButton::clicked, this, &FlipDialog::Confirm);
+    Finish("frmCustomFlipValues", "Custom Flip Area", {modeBox}, "Flip");
 }
 
 void FlipDialog::Apply(const Region& r) {

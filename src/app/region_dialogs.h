@@ -8,6 +8,7 @@
 #include <QImage>
 #include <array>
 #include <functional>
+#include <initializer_list>
 
 #include "editor/region_ops.h"
 
@@ -36,6 +37,9 @@ public:
 
 protected:
     virtual void Apply(const Region& confirmed) = 0;
+    // Names the dialog and puts its own controls under the rectangle, then its OK button.
+    void Finish(const char* name, const char* title, std::initializer_list<QWidget*> controls,
+                const char* button);
 
 private:
     // Shows a 1-based rectangle.
