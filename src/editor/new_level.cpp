@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-
-#include "engine/game_state.h"
+#include <string>
 
 namespace tsn {
 
@@ -19,7 +18,5 @@ int NewLevelSide(std::string_view typed) {
     if (side >= kMaxNewLevelSide) return kMaxNewLevelSide;
     return std::max(kMinNewLevelSide, static_cast<int>(side));
 }
-
-bool GridDrawn(int width, int height) { return width == kStandardWidth && height == kStandardHeight; }
 
 }  // namespace tsn

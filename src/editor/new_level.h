@@ -1,5 +1,5 @@
 #pragma once
-// The size of a new level, and whether the editor draws its grid.
+// The size of a new level typed in the new-level dialog.
 #include <string_view>
 
 namespace tsn {
@@ -11,8 +11,5 @@ inline constexpr int kMaxNewLevelSide = 125;
 // value, clamped to 3 .. 125 (200 gives 125, 1 gives 3, -40 gives 40; text that is not a
 // number gives 3).
 int NewLevelSide(std::string_view typed);
-
-// True when the editor grid is drawn for a level of this size: only for the standard 60 × 24.
-bool GridDrawn(int width, int height);
 
 }  // namespace tsn

@@ -7,6 +7,9 @@
 #include "editor/level_editor.h"
 #include "editor/new_level.h"
 #include "editor_level.h"
+#include "engine/game_state.h"
+#include "files/create_level.h"
+#include "temp_dir.h"
 
 namespace tsn {
 namespace {
@@ -54,10 +57,16 @@ TEST(NewLevel, TypedSidesAreClamped) {
     for (const auto& c : cases) EXPECT_EQ(NewLevelSide(c.typed), c.side) << c.typed;
 }
 
+// The grid is drawn only where the level is standard; a created level sets that from its size.
 TEST(NewLevel, OnlyTheStandardSizeDrawsTheGrid) {
-    EXPECT_TRUE(GridDrawn(60, 24));
-    EXPECT_FALSE(GridDrawn(61, 24));
-    EXPECT_FALSE(GridDrawn(60, 23));
+    struct Case { int w, h; bool grid; };
+    const Case cases[] = {{60, 24, true}, {61, 24, false}, {60, 23, false}};
+    testing::TempDir dir;
+    for (const auto& c : cases) {
+        GameState s;
+        ASSERT_TRUE(CreateLevel(s, dir.file("new.tsn"), c.w, c.h, false).ok()) << c.w << "x" << c.h;
+        EXPECT_EQ(!s.NonStandardLevel, c.grid) << c.w << "x" << c.h;
+    }
 }
 
 }  // namespace
