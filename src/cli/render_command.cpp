@@ -12,6 +12,7 @@
 #include "cli/contact_page.h"
 #include "cli/printable.h"
 #include "cli/run_options.h"
+#include "cli/same_file.h"
 #include "cli/usage.h"
 #include "engine/game_state.h"
 #include "engine/run.h"
@@ -130,13 +131,20 @@ FileResult<QImage> Draw(GameState& s, const RenderArgs& r, int level, const QIma
     return ZoomedPicture(natural, r.zoom);
 }
 
-FileStatus WritePng(const QImage& picture, const std::string& path) {
+// Writes one output file; the level file being drawn is never replaced.
+FileStatus WriteOutput(const std::string& path, std::span<const uint8_t> data, const RenderArgs& r) {
+    if (!InputNamedBy(path, {r.file}).empty())
+        return FileError{"Render", 0, path + " is the level file being drawn; choose another name for the output"};
+    return WriteFileSafely(path, data, "Render");
+}
+
+FileStatus WritePng(const QImage& picture, const std::string& path, const RenderArgs& r) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "PNG")) return FileError{"Render", 0, "the picture cannot be encoded"};
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
-    return WriteFileSafely(path, {data, static_cast<size_t>(bytes.size())}, "Render");
+    return WriteOutput(path, {data, static_cast<size_t>(bytes.size())}, r);
 }
 
 int RenderOne(const RenderArgs& r, const QImage& sheet) {
@@ -146,7 +154,7 @@ int RenderOne(const RenderArgs& r, const QImage& sheet) {
         Fail(picture.error().description);
         return 1;
     }
-    if (const FileStatus written = WritePng(*picture, r.out); !written) {
+    if (const FileStatus written = WritePng(*picture, r.out, r); !written) {
         Fail(PrintableError(written.error()));
         return 1;
     }
@@ -177,7 +185,7 @@ int RenderAll(const RenderArgs& r, const QImage& sheet) {
         GameState s;
         const auto picture = Draw(s, r, number, sheet);
         const std::string name = ContactPictureName(number);
-        const auto written = picture ? WritePng(*picture, (std::filesystem::path(r.out) / name).string())
+        const auto written = picture ? WritePng(*picture, (std::filesystem::path(r.out) / name).string(), r)
                                      : FileStatus();
         if (!picture || !written) {
             Fail("level " + std::to_string(number) + ": " +
@@ -192,7 +200,7 @@ int RenderAll(const RenderArgs& r, const QImage& sheet) {
     const std::string html = ContactPageHtml(page);
     const auto* data = reinterpret_cast<const uint8_t*>(html.data());
     if (const FileStatus written =
-            WriteFileSafely((std::filesystem::path(r.out) / "index.html").string(), {data, html.size()}, "Render");
+            WriteOutput((std::filesystem::path(r.out) / "index.html").string(), {data, html.size()}, r);
         !written) {
         Fail(PrintableError(written.error()));
         return 1;

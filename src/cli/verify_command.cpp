@@ -2,13 +2,13 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/printable.h"
+#include "cli/same_file.h"
 #include "cli/usage.h"
 #include "cli/verify_jobs.h"
 #include "engine/game_state.h"
@@ -70,21 +70,10 @@ bool ParseArgs(const Args& args, VerifyArgs& out) {
     return !out.paths.empty();
 }
 
-// The demo among `files` that the results file would replace, or an empty text.
-std::string DemoNamedBy(const std::string& results, const std::vector<std::string>& files) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::exists(results, ec)) return {};
-    for (const auto& f : files) {
-        if (fs::equivalent(results, f, ec)) return f;
-    }
-    return {};
-}
-
 // Refuses a results file that is one of the demos being verified.
 bool ResultsFileAllowed(const char* option, const std::string& results,
                         const std::vector<std::string>& files) {
-    const auto demo = DemoNamedBy(results, files);
+    const auto demo = InputNamedBy(results, files);
     if (demo.empty()) return true;
     std::fprintf(stderr, "tessarin-cli verify: %s %s is the demo %s being verified; "
                  "choose another file for the results\n",

@@ -187,6 +187,11 @@ TEST(Render, UsageErrorsRefusalsAndHelp) {
     EXPECT_EQ(huge.status, 1);
     EXPECT_TRUE(huge.err.contains("more than 2^27 pixels")) << huge.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("big.png")));
+    // The picture may not replace the level it shows.
+    const Cli onto = RunCli({"render", dir.filePath("big.tsn"), "-o", dir.filePath("big.tsn")});
+    EXPECT_EQ(onto.status, 1);
+    EXPECT_TRUE(onto.err.contains("is the level file being drawn")) << onto.err.toStdString();
+    EXPECT_EQ(ReadAll(dir.filePath("big.tsn")), QByteArray(reinterpret_cast<const char*>(big.data()), static_cast<qsizetype>(big.size())));
 
     const Cli help = RunCli({"render", "--help"});
     EXPECT_EQ(help.status, 0);
