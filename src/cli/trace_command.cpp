@@ -8,6 +8,7 @@
 #include "cli/printable.h"
 #include "cli/usage.h"
 #include "cli/run_options.h"
+#include "cli/same_file.h"
 #include "engine/game_state.h"
 #include "engine/run.h"
 #include "engine/trace_line.h"
@@ -100,6 +101,11 @@ bool SaveAt(const GameState& s, const std::string& out, const std::string& diges
 int Trace(const Args& args) {
     TraceArgs t;
     if (!ParseArgs(args, t)) return UsageError("trace");
+    if (t.saveAt >= 0 && !InputNamedBy(t.saveFile, {t.file}).empty()) {
+        std::fprintf(stderr, "tessarin-cli trace: %s is the level file; choose another name for the saved game\n",
+                     PrintablePath(t.saveFile).c_str());
+        return 1;
+    }
     GameState s;
     if (const std::string why = PrepareOptionsRun(s, t.file, t.run, t.run.level, false); !why.empty()) {
         std::fprintf(stderr, "tessarin-cli trace: %s\n", why.c_str());

@@ -272,6 +272,10 @@ TEST(Cli, TraceResumedFromASavedGameEqualsTheUninterruptedRun) {
     EXPECT_EQ(RunCli("trace " + levels + "037.qv --demo --resume " + tss).status, 1);
     EXPECT_EQ(RunCli("trace " + levels + "036.qv --resume " + tss).status, 1);
     EXPECT_EQ(RunCli("trace " + levels + "036.qv --demo --save-at 9999 " + dir.file("x.tss")).status, 1);
+    // The saved game may not replace the level file.
+    testing::WriteBytes(dir.file("036.qv"), testing::ReadBytes(levels + "036.qv"));
+    EXPECT_EQ(RunCli("trace " + dir.file("036.qv") + " --demo --save-at 5 " + dir.file("036.qv")).status, 1);
+    EXPECT_TRUE(testing::ReadBytes(dir.file("036.qv")) == testing::ReadBytes(levels + "036.qv"));
 }
 
 }  // namespace
