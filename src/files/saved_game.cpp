@@ -373,8 +373,9 @@ SavedGameRefusal LoadSavedGame(GameState& s, std::span<const uint8_t> data,
                               r.data.data() + r.data.size());
     for (size_t i = 0; i < demo.size(); ++i) demo[i] ^= table[i % kTableSize];
 
-    // Values the engine uses as indexes must point into the restored arrays.
-    if (t.DemoStartIndex < 0 || t.DemoStartIndex >= levelBytes || t.DemoReadIndex < 0)
+    // Values the engine uses as indexes must point into the restored arrays; a level without
+    // demo bytes (every level of a set) has its demo start just past its last byte.
+    if (t.DemoStartIndex < 0 || t.DemoStartIndex > levelBytes || t.DemoReadIndex < 0)
         return SavedGameRefusal::Corrupt;
     // A level set's file holds many levels: the saved game belongs to one of them.
     if (t.CurrentLevelNumber != s.CurrentLevelNumber) return SavedGameRefusal::OtherLevelFile;

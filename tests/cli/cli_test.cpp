@@ -240,7 +240,8 @@ TEST(Cli, TraceResumedFromASavedGameEqualsTheUninterruptedRun) {
     };
     // The seed of a keyboard run is the saved game's on resume.
     for (const Case& c : {Case{levels + "036.qv", " --demo", "", {0, 151, 431}},
-                          Case{levels + "044.qv", " --frames 700 --actions " + keys, " --seed 5", {60, 333}}}) {
+                          Case{levels + "044.qv", " --frames 700 --actions " + keys, " --seed 5", {60, 333}},
+                          Case{std::string(TESSARIN_LEVEL_DATA) + "/LEVELS.DAT", " --level 3 --frames 300 --actions " + keys, " --seed 9", {120}}}) {
         const Output full = RunCli("trace " + c.file + c.run + c.seed);
         ASSERT_EQ(full.status, 0);
         const auto fl = Lines(full.out);
