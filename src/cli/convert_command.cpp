@@ -29,13 +29,15 @@ struct ConvertArgs {
 };
 
 bool ParseArgs(const Args& args, ConvertArgs& c) {
-    std::vector<std::string> files;
+    int files = 0;  // IN, then OUT
     bool options = true;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         long long n = 0;
         if (!options || a.empty() || a[0] != '-' || a == "-") {
-            files.push_back(a);
+            if (files == 0) c.in = a;
+            if (files == 1) c.out = a;
+            ++files;
         } else if (a == "--") {
             options = false;
         } else if (a == "--clean") {
@@ -47,10 +49,7 @@ bool ParseArgs(const Args& args, ConvertArgs& c) {
             return false;
         }
     }
-    if (files.size() != 2) return false;
-    c.in = files[0];
-    c.out = files[1];
-    return true;
+    return files == 2;
 }
 
 // The kind of a level file by its name, as the game tells them apart.
